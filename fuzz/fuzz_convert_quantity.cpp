@@ -1,0 +1,37 @@
+// Any three texts convert, or fail with one of the conversion's own errors; a result is always a
+// number that reads back.
+#include "conversion/convert.h"
+#include "fuzz_input.h"
+#include "runtime/error.h"
+#include "runtime/number_reading.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::u16string text = FuzzText(data, size);
+    // The input text, the source name and the target name, separated by '|'.
+    const std::size_t first = text.find(u'|');
+    const std::size_t second = first == std::u16string::npos ? first : text.find(u'|', first + 1);
+    if (second == std::u16string::npos)
+        return 0;
+    const std::u16string_view all(text);
+    std::u16string result;
+    try {
+        result = tenvex::ConvertQuantity(all.substr(0, first),
+                                         all.substr(first + 1, second - first - 1),
+                                         all.substr(second + 1));
+    } catch (const tenvex::RuntimeError &) {
+        return 0;
+    } catch (const tenvex::UnknownPrefixError &) {
+        return 0;
+    }
+    try {
+        (void)tenvex::ReadNumber(result);
+    } catch (const tenvex::RuntimeError &error) {
+        // Only a result next to the largest double, rounded up to 15 digits, may read as too large.
+        if (error.kind() != tenvex::ErrorKind::NumberOverflow)
+            std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that a task needs and that are missing, and generates the
+# comma-decimal locale that the tests use. Quick and silent when everything is there already.
+#
+#   scripts/install-deps.sh run|test|bench|fuzz|screenshot ...
+#
+# Other distributions: install the equivalents of the packages listed below by hand.
+set -euo pipefail
+
+declare -A PACKAGES=(
+    [run]="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation2"
+    [test]="locales clang-format xvfb openbox x11-utils xdotool binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file"
+    [bench]="libbenchmark-dev time"
+    [fuzz]="clang-14 libclang-rt-14-dev"
+    [screenshot]="xvfb openbox imagemagick"
+)
+# Tasks that build the program need the packages for running it too.
+declare -A NEEDS_RUN=([test]=1 [bench]=1 [screenshot]=1)
+
+wanted=()
+need_locale=false
+for task in "$@"; do
+    [[ -v PACKAGES[$task] ]] || { echo "install-deps: unknown task '$task'" >&2; exit 2; }
+    read -r -a list <<<"${PACKAGES[$task]}"
+    wanted+=("${list[@]}")
+    if [[ -v NEEDS_RUN[$task] ]]; then
+        read -r -a list <<<"${PACKAGES[run]}"
+        wanted+=("${list[@]}")
+    fi
+    [[ $task == test ]] && need_locale=true
+done
+
+missing=()
+for package in $(printf '%s\n' "${wanted[@]}" | sort -u); do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ $status == "install ok installed" ]] || missing+=("$package")
+done
+
+as_root() {
+    if [[ $(id -u) -eq 0 ]]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "install-deps: need root (or sudo) to run: $*" >&2
+        exit 1
+    fi
+}
+
+if ((${#missing[@]})); then
+    echo "install-deps: installing ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+fi
+
+if $need_locale && ! locale -a 2>/dev/null | grep -qx 'de_DE\.utf8'; then
+    echo "install-deps: generating the de_DE.UTF-8 locale"
+    as_root sed -i 's/^# *\(de_DE\.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -qx 'de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen >/dev/null
+fi

@@ -1,0 +1,78 @@
+#include "runtime/number_format.h"
+#include "test_text.h"
+
+#include <QTest>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
+#include <random>
+
+using tenvex::FormatNumber;
+
+class TestNumberFormat : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesNumber_data();
+    void writesNumber();
+    void agreesWithCFormatting();
+};
+
+void TestNumberFormat::writesNumber_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("integer") << 2500000.0 << "2500000";
+    QTest::newRow("thousandth") << 0.001 << "0.001";
+    QTest::newRow("smallest fixed") << 0.0001 << "0.0001";
+    QTest::newRow("first exponent below") << 1e-5 << "1E-05";
+    QTest::newRow("digits with small exponent") << 0.00001234 << "1.234E-05";
+    QTest::newRow("largest fixed") << 999999999999999.0 << "999999999999999";
+    QTest::newRow("first exponent above") << 1e15 << "1E+15";
+    QTest::newRow("rounds up into exponent") << 999999999999999.9 << "1E+15";
+    QTest::newRow("15 digits with exponent") << 1234567890123456.0 << "1.23456789012346E+15";
+    QTest::newRow("three-digit exponent") << 1e100 << "1E+100";
+    QTest::newRow("negative") << -2000.0 << "-2000";
+    QTest::newRow("negative small") << -1.5e-7 << "-1.5E-07";
+    QTest::newRow("third") << 1.0 / 3.0 << "0.333333333333333";
+    QTest::newRow("rounded to 15 digits") << 123456.7890123456 << "123456.789012346";
+    QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0.3";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("largest double") << std::numeric_limits<double>::max()
+                                    << "1.79769313486232E+308";
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min()
+                                        << "4.94065645841247E-324";
+}
+
+void TestNumberFormat::writesNumber()
+{
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(ToQString(FormatNumber(value)), expected);
+}
+
+// Random finite doubles of every magnitude, written as the C library writes them with "%.15G"
+// in the C locale (the process runs in it unless a test changes it).
+void TestNumberFormat::agreesWithCFormatting()
+{
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 200'000; ++i) {
+        const double value = std::bit_cast<double>(random());
+        if (!std::isfinite(value) || value == 0.0)
+            continue;
+        char expected[40];
+        std::snprintf(expected, sizeof expected, "%.15G", value);
+        const QString actual = ToQString(FormatNumber(value));
+        if (actual != QLatin1String(expected))
+            QFAIL(qPrintable(Exact(value) + ": " + actual + " instead of " + expected));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestNumberFormat)
+#include "tst_number_format.moc"
