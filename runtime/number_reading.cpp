@@ -199,8 +199,8 @@ double ReadNumber(std::u16string_view text)
     canonical += 'e';
     canonical += std::to_string(number.scale - static_cast<std::int64_t>(number.digits.size()));
     double magnitude = 0.0;
-    const auto [end, error] = std::from_chars(canonical.data(), canonical.data() + canonical.size(),
-                                              magnitude);
+    const auto [end, error]
+        = std::from_chars(canonical.data(), canonical.data() + canonical.size(), magnitude);
     if (error == std::errc::result_out_of_range) {
         if (number.scale > 0)
             ThrowOverflow(text);

@@ -8,7 +8,8 @@
 // Control texts are UTF-16 on both sides, so these conversions copy nothing or only copy.
 inline std::u16string_view View(const QString &text)
 {
-    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
+    return {reinterpret_cast<const char16_t *>(text.utf16()),
+            static_cast<std::size_t>(text.size())};
 }
 
 inline QString ToQString(std::u16string_view text)

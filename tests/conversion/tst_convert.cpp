@@ -43,6 +43,13 @@ QString ErrorOf(const QString &input, const QString &from, const QString &to)
     return "no error";
 }
 
+// One row of a table whose columns are all texts.
+template<typename... Texts>
+void Row(const char *name, const Texts &...texts)
+{
+    (QTest::newRow(name) << ... << QString(texts));
+}
+
 } // namespace
 
 class TestConvert : public QObject
@@ -67,32 +74,31 @@ void TestConvert::converts_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("unit to unit") << "1" << "Unit" << "Unit" << "1";
-    QTest::newRow("kilo to unit") << "1" << "Kilo (K)" << "Unit" << "1000";
-    QTest::newRow("unit to kilo") << "1" << "Unit" << "Kilo (K)" << "0.001";
-    QTest::newRow("mega to kilo") << "5" << "Mega (M)" << "Kilo (K)" << "5000";
-    QTest::newRow("kilo to mega") << "5000" << "Kilo (K)" << "Mega (M)" << "5";
-    QTest::newRow("negative kilo to unit") << "-2" << "Kilo (K)" << "Unit" << "-2000";
-    QTest::newRow("kilo to milli") << "2.5" << "Kilo (K)" << "milli (m)" << "2500000";
-    QTest::newRow("milli to kilo") << "2500000" << "milli (m)" << "Kilo (K)" << "2.5";
-    QTest::newRow("milli to unit") << "7" << "milli (m)" << "Unit" << "0.007";
-    QTest::newRow("unit to milli") << "0.007" << "Unit" << "milli (m)" << "7";
-    QTest::newRow("deci source, in no list") << "5" << "deci (d)" << "Unit" << "0.5";
-    QTest::newRow("deci target") << "5" << "Unit" << "deci (d)" << "50";
-    QTest::newRow("centi to unit") << "250" << "centi (c)" << "Unit" << "2.5";
-    QTest::newRow("micro to nano") << "1.5" << "micro (u)" << "nano (n)" << "1500";
-    QTest::newRow("nano to micro") << "1500" << "nano (n)" << "micro (u)" << "1.5";
-    QTest::newRow("giga to micro") << "3" << "Giga (G)" << "micro (u)" << "3E+15";
-    QTest::newRow("tera to pico") << "1" << "Tera (T)" << "pico (p)" << "1E+24";
-    QTest::newRow("pico to tera") << "1" << "pico (p)" << "Tera (T)" << "1E-24";
-    QTest::newRow("unit text after number") << "2.5 kV" << "Kilo (K)" << "Unit" << "2500";
-    QTest::newRow("unicode minus") << QStringLiteral("\u22123") << "Kilo (K)" << "Unit"
-                                   << "-3000";
-    QTest::newRow("negative zero written 0") << "-0" << "Kilo (K)" << "Unit" << "0";
-    QTest::newRow("near the largest double") << "1e296" << "Tera (T)" << "Unit" << "1E+308";
-    QTest::newRow("underflow to zero") << "1e-300" << "pico (p)" << "Tera (T)" << "0";
-    QTest::newRow("subnormal result keeps fewer digits") << "1e-300" << "Unit" << "Tera (T)"
-                                                         << "9.99999999998465E-313";
+    Row("unit to unit", "1", "Unit", "Unit", "1");
+    Row("kilo to unit", "1", "Kilo (K)", "Unit", "1000");
+    Row("unit to kilo", "1", "Unit", "Kilo (K)", "0.001");
+    Row("mega to kilo", "5", "Mega (M)", "Kilo (K)", "5000");
+    Row("kilo to mega", "5000", "Kilo (K)", "Mega (M)", "5");
+    Row("negative kilo to unit", "-2", "Kilo (K)", "Unit", "-2000");
+    Row("kilo to milli", "2.5", "Kilo (K)", "milli (m)", "2500000");
+    Row("milli to kilo", "2500000", "milli (m)", "Kilo (K)", "2.5");
+    Row("milli to unit", "7", "milli (m)", "Unit", "0.007");
+    Row("unit to milli", "0.007", "Unit", "milli (m)", "7");
+    Row("deci source, in no list", "5", "deci (d)", "Unit", "0.5");
+    Row("deci target", "5", "Unit", "deci (d)", "50");
+    Row("centi to unit", "250", "centi (c)", "Unit", "2.5");
+    Row("micro to nano", "1.5", "micro (u)", "nano (n)", "1500");
+    Row("nano to micro", "1500", "nano (n)", "micro (u)", "1.5");
+    Row("giga to micro", "3", "Giga (G)", "micro (u)", "3E+15");
+    Row("tera to pico", "1", "Tera (T)", "pico (p)", "1E+24");
+    Row("pico to tera", "1", "pico (p)", "Tera (T)", "1E-24");
+    Row("unit text after number", "2.5 kV", "Kilo (K)", "Unit", "2500");
+    Row("unicode minus", QStringLiteral("\u22123"), "Kilo (K)", "Unit", "-3000");
+    Row("negative zero written 0", "-0", "Kilo (K)", "Unit", "0");
+    Row("near the largest double", "1e296", "Tera (T)", "Unit", "1E+308");
+    Row("underflow to zero", "1e-300", "pico (p)", "Tera (T)", "0");
+    Row("subnormal result keeps fewer digits", "1e-300", "Unit", "Tera (T)",
+        "9.99999999998465E-313");
 }
 
 void TestConvert::converts()
@@ -111,33 +117,28 @@ void TestConvert::raises_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("overflow scaling from tera") << "1e300" << "Tera (T)" << "Unit"
-                                                << "floating point";
-    QTest::newRow("overflow scaling to pico") << "1e300" << "Unit" << "pico (p)"
-                                              << "floating point";
-    QTest::newRow("negative overflow") << "-1e300" << "Tera (T)" << "Unit" << "floating point";
-    QTest::newRow("source in small letters") << "5" << "mega (m)" << "Unit" << "unknown prefix";
-    QTest::newRow("target in small letters") << "5" << "Unit" << "mega (m)" << "unknown prefix";
-    QTest::newRow("kilo with small k") << "5" << "Kilo (K)" << "kilo (k)" << "unknown prefix";
-    QTest::newRow("empty target") << "5" << "Unit" << "" << "unknown prefix";
-    QTest::newRow("empty source") << "5" << "" << "Unit" << "unknown prefix";
-    QTest::newRow("placeholder name") << "5" << "prefix" << "Unit" << "unknown prefix";
-    QTest::newRow("trailing blank") << "5" << "Kilo (K) " << "Unit" << "unknown prefix";
-    QTest::newRow("blank missing") << "5" << "Kilo(K)" << "Unit" << "unknown prefix";
-    QTest::newRow("micro sign") << "5" << QStringLiteral("micro (\u00B5)") << "Unit"
-                                << "unknown prefix";
-    QTest::newRow("symbol alone") << "5" << "K" << "Unit" << "unknown prefix";
-    QTest::newRow("not a number") << "abc" << "Unit" << "Unit" << "not a number";
-    QTest::newRow("decimal comma") << "1,5" << "Kilo (K)" << "Unit" << "ambiguous number";
-    QTest::newRow("number too large") << "1e309" << "Unit" << "Unit" << "number overflow";
+    Row("overflow scaling from tera", "1e300", "Tera (T)", "Unit", "floating point");
+    Row("overflow scaling to pico", "1e300", "Unit", "pico (p)", "floating point");
+    Row("negative overflow", "-1e300", "Tera (T)", "Unit", "floating point");
+    Row("source in small letters", "5", "mega (m)", "Unit", "unknown prefix");
+    Row("target in small letters", "5", "Unit", "mega (m)", "unknown prefix");
+    Row("kilo with small k", "5", "Kilo (K)", "kilo (k)", "unknown prefix");
+    Row("empty target", "5", "Unit", "", "unknown prefix");
+    Row("empty source", "5", "", "Unit", "unknown prefix");
+    Row("placeholder name", "5", "prefix", "Unit", "unknown prefix");
+    Row("trailing blank", "5", "Kilo (K) ", "Unit", "unknown prefix");
+    Row("blank missing", "5", "Kilo(K)", "Unit", "unknown prefix");
+    Row("micro sign", "5", QStringLiteral("micro (\u00B5)"), "Unit", "unknown prefix");
+    Row("symbol alone", "5", "K", "Unit", "unknown prefix");
+    Row("not a number", "abc", "Unit", "Unit", "not a number");
+    Row("decimal comma", "1,5", "Kilo (K)", "Unit", "ambiguous number");
+    Row("number too large", "1e309", "Unit", "Unit", "number overflow");
 
     // The first error in the order of the steps wins: number, source name, target name.
-    QTest::newRow("bad number before bad names") << "abc" << "x" << "y" << "not a number";
-    QTest::newRow("bad source before bad target") << "5" << "x" << "y" << "unknown prefix";
-    QTest::newRow("source overflow before bad target") << "1e300" << "Tera (T)" << "y"
-                                                       << "floating point";
-    QTest::newRow("bad source before target overflow") << "1e300" << "x" << "pico (p)"
-                                                       << "unknown prefix";
+    Row("bad number before bad names", "abc", "x", "y", "not a number");
+    Row("bad source before bad target", "5", "x", "y", "unknown prefix");
+    Row("source overflow before bad target", "1e300", "Tera (T)", "y", "floating point");
+    Row("bad source before target overflow", "1e300", "x", "pico (p)", "unknown prefix");
 }
 
 void TestConvert::raises()
@@ -168,9 +169,12 @@ void TestConvert::ignoresProcessLocale_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("point read") << "2.5" << "2500";
-    QTest::newRow("point written") << "2.5e-3" << "2.5";
-    QTest::newRow("comma still ambiguous") << "2,5" << "ambiguous number";
+    QTest::newRow("point read") << "2.5"
+                                << "2500";
+    QTest::newRow("point written") << "2.5e-3"
+                                   << "2.5";
+    QTest::newRow("comma still ambiguous") << "2,5"
+                                           << "ambiguous number";
 }
 
 void TestConvert::ignoresProcessLocale()

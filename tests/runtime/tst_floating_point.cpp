@@ -53,11 +53,11 @@ void TestFloatingPoint::passes_data()
     QTest::newRow("product underflows to zero") << Operation::Product << 1e-300 << 1e-300 << 0.0;
     QTest::newRow("quotient underflows to subnormal")
         << Operation::Quotient << 1e-300 << 1e12 << 1e-312;
-    QTest::newRow("negative underflow keeps sign") << Operation::Product << -1e-300 << 1e-300
-                                                   << -0.0;
-    QTest::newRow("largest double survives") << Operation::Quotient
-                                             << std::numeric_limits<double>::max() << 1.0
-                                             << std::numeric_limits<double>::max();
+    QTest::newRow("negative underflow keeps sign")
+        << Operation::Product << -1e-300 << 1e-300 << -0.0;
+    QTest::newRow("largest double survives")
+        << Operation::Quotient << std::numeric_limits<double>::max() << 1.0
+        << std::numeric_limits<double>::max();
 }
 
 void TestFloatingPoint::passes()

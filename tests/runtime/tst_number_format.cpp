@@ -44,10 +44,10 @@ void TestNumberFormat::writesNumber_data()
     QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0.3";
     QTest::newRow("zero") << 0.0 << "0";
     QTest::newRow("negative zero") << -0.0 << "0";
-    QTest::newRow("largest double") << std::numeric_limits<double>::max()
-                                    << "1.79769313486232E+308";
-    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min()
-                                        << "4.94065645841247E-324";
+    QTest::newRow("largest double")
+        << std::numeric_limits<double>::max() << "1.79769313486232E+308";
+    QTest::newRow("smallest subnormal")
+        << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
 }
 
 void TestNumberFormat::writesNumber()

@@ -70,14 +70,14 @@ void TestNumberReading::readsNumber_data()
     QTest::newRow("blank then point") << "1 .5" << 1.0;
     QTest::newRow("decimal one tenth") << "0.1" << 0.1;
     QTest::newRow("halfway rounds to even") << "9007199254740993" << 9007199254740992.0;
-    QTest::newRow("digit far past halfway") << "9007199254740993.00000000000000000000001"
-                                            << 9007199254740994.0;
-    QTest::newRow("largest double") << "1.7976931348623157e308"
-                                    << std::numeric_limits<double>::max();
-    QTest::newRow("smallest normal") << "2.2250738585072014e-308"
-                                     << std::numeric_limits<double>::min();
-    QTest::newRow("smallest subnormal") << "4.9406564584124654e-324"
-                                        << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("digit far past halfway")
+        << "9007199254740993.00000000000000000000001" << 9007199254740994.0;
+    QTest::newRow("largest double")
+        << "1.7976931348623157e308" << std::numeric_limits<double>::max();
+    QTest::newRow("smallest normal")
+        << "2.2250738585072014e-308" << std::numeric_limits<double>::min();
+    QTest::newRow("smallest subnormal")
+        << "4.9406564584124654e-324" << std::numeric_limits<double>::denorm_min();
     QTest::newRow("below subnormal is zero") << "1e-400" << 0.0;
     QTest::newRow("negative below subnormal") << "-1e-400" << -0.0;
     QTest::newRow("zero with huge exponent") << "0e999999" << 0.0;
@@ -125,13 +125,13 @@ void TestNumberReading::rejectsText_data()
     QTest::newRow("negative decimal comma") << "-1,5" << ErrorKind::AmbiguousNumber;
     QTest::newRow("comma after exponent") << "1e5,3" << ErrorKind::AmbiguousNumber;
 
-    QTest::newRow("just above the largest double") << "1.7976931348623159e308"
-                                                   << ErrorKind::NumberOverflow;
+    QTest::newRow("just above the largest double")
+        << "1.7976931348623159e308" << ErrorKind::NumberOverflow;
     QTest::newRow("1e309") << "1e309" << ErrorKind::NumberOverflow;
     QTest::newRow("negative 1e309") << "-1e309" << ErrorKind::NumberOverflow;
     QTest::newRow("400 digits") << QString(400, u'9') << ErrorKind::NumberOverflow;
-    QTest::newRow("exponent beyond any integer") << "1e99999999999999999999999"
-                                                 << ErrorKind::NumberOverflow;
+    QTest::newRow("exponent beyond any integer")
+        << "1e99999999999999999999999" << ErrorKind::NumberOverflow;
 }
 
 void TestNumberReading::rejectsText()
@@ -146,11 +146,12 @@ void TestNumberReading::messageQuotesText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("quoted");
 
-    QTest::newRow("short text whole") << "abc" << "\"abc\"";
-    QTest::newRow("non-ASCII kept") << QStringLiteral("1,5\u00A0\u00B5m")
-                                    << QStringLiteral("\"1,5\u00A0\u00B5m\"");
-    QTest::newRow("long text cut") << QString(5000, u'x')
-                                   << QString(u'"' + QString(40, u'x') + u'\u2026' + u'"');
+    QTest::newRow("short text whole") << "abc"
+                                      << "\"abc\"";
+    QTest::newRow("non-ASCII kept")
+        << QStringLiteral("1,5\u00A0\u00B5m") << QStringLiteral("\"1,5\u00A0\u00B5m\"");
+    QTest::newRow("long text cut")
+        << QString(5000, u'x') << QString(u'"' + QString(40, u'x') + u'\u2026' + u'"');
 }
 
 void TestNumberReading::messageQuotesText()
@@ -178,8 +179,8 @@ void TestNumberReading::longTextIsQuick_data()
         << QString("0." + QString(Million, u'0') + u'1') << true;
     QTest::newRow("a million zeros scaled back")
         << QString(u'1' + QString(Million, u'0') + "e-1000000") << true;
-    QTest::newRow("a million digits then text") << QString("1." + QString(Million, u'3') + "kV")
-                                                << true;
+    QTest::newRow("a million digits then text")
+        << QString("1." + QString(Million, u'3') + "kV") << true;
 }
 
 void TestNumberReading::longTextIsQuick()
