@@ -5,7 +5,7 @@
 #include "runtime/number_reading.h"
 #include "runtime/text.h"
 
-#include <algorithm>
+#include <cstddef>
 
 namespace tenvex {
 
@@ -13,29 +13,51 @@ namespace {
 
 constexpr double Base = 10.0;
 
-const PrefixEntry &FindPrefix(std::u16string_view name)
+// A row of PrefixTable with its factor, 10 raised to its exponent by the power function.
+struct Prefix
 {
-    const auto row = std::find_if(PrefixTable.begin(), PrefixTable.end(),
-                                  [name](const PrefixEntry &entry) { return entry.name == name; });
-    if (row == PrefixTable.end())
-        throw UnknownPrefixError(name);
-    return *row;
+    int exponent;
+    double factor;
+};
+
+// The power function is the dearest step of a conversion, and its results never change: each
+// row's factor is computed once, on first use.
+using Factors = std::array<double, PrefixTable.size()>;
+
+const Factors &FactorsOfTable()
+{
+    static const Factors factors = [] {
+        Factors powers{};
+        for (std::size_t row = 0; row < PrefixTable.size(); ++row)
+            powers[row] = Power(Base, PrefixTable[row].exponent);
+        return powers;
+    }();
+    return factors;
+}
+
+Prefix FindPrefix(std::u16string_view name)
+{
+    for (std::size_t row = 0; row < PrefixTable.size(); ++row) {
+        if (PrefixTable[row].name == name)
+            return {PrefixTable[row].exponent, FactorsOfTable()[row]};
+    }
+    throw UnknownPrefixError(name);
 }
 
 double ScaleFrom(double value, std::u16string_view fromName)
 {
-    const PrefixEntry &prefix = FindPrefix(fromName);
+    const Prefix prefix = FindPrefix(fromName);
     if (prefix.exponent == 0)
         return value;
-    return CheckedProduct(Power(Base, prefix.exponent), value);
+    return CheckedProduct(prefix.factor, value);
 }
 
 double ScaleTo(double value, std::u16string_view toName)
 {
-    const PrefixEntry &prefix = FindPrefix(toName);
+    const Prefix prefix = FindPrefix(toName);
     if (prefix.exponent == 0)
         return value;
-    return CheckedQuotient(value, Power(Base, prefix.exponent));
+    return CheckedQuotient(value, prefix.factor);
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 #include "number_reading.h"
 
 #include "error.h"
+#include "powers_of_ten.h"
 #include "text.h"
 
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace tenvex {
@@ -20,6 +22,8 @@ constexpr char16_t MinusSign = u'\u2212';
 constexpr std::int64_t OverflowScale = 310;
 constexpr std::int64_t ZeroScale = -330;
 constexpr std::int64_t ExponentSaturation = 1'000'000'000'000;
+// Up to this many digits, an integer converts to a double exactly.
+constexpr std::size_t MaxExactDigits = 15;
 
 constexpr bool IsBlank(char16_t c)
 {
@@ -47,13 +51,15 @@ constexpr int DigitValue(char16_t c)
     return c - u'0';
 }
 
-// A decimal number as 0.<digits> x 10^scale, with the leading zeros of the mantissa dropped.
+// A decimal number as 0.<significant digits> x 10^scale. The digits stay in the text; the first
+// few are also kept as an integer for the common case.
 struct DecimalNumber
 {
     bool negative = false;
-    std::string digits;
+    std::uint64_t leadingDigits = 0; // the first MaxExactDigits significant digits
+    std::size_t digitCount = 0;      // significant digits: from the first non-zero one on
     std::int64_t scale = 0;
-    std::size_t end = 0; // index just past the number in the text
+    std::u16string_view mantissa; // the digits and point as written
 };
 
 class Scanner
@@ -107,25 +113,28 @@ private:
 }
 
 // The mantissa: digits with at most one point. Returns false when it holds no digit.
-bool ScanMantissa(Scanner &scanner, DecimalNumber &number)
+bool ScanMantissa(Scanner &scanner, std::u16string_view text, DecimalNumber &number)
 {
+    const std::size_t begin = scanner.position();
     bool anyDigit = false;
     bool afterPoint = false;
     for (;; scanner.advance()) {
         if (scanner.atDigit()) {
             anyDigit = true;
             const char16_t c = scanner.current();
-            if (number.digits.empty() && c == u'0') {
+            if (number.digitCount == 0 && c == u'0') {
                 if (afterPoint)
                     --number.scale;
                 continue;
             }
-            number.digits.push_back(static_cast<char>(c));
+            if (number.digitCount++ < MaxExactDigits)
+                number.leadingDigits = number.leadingDigits * 10 + DigitValue(c);
             if (!afterPoint)
                 ++number.scale;
         } else if (scanner.at(u'.') && !afterPoint) {
             afterPoint = true;
         } else {
+            number.mantissa = text.substr(begin, scanner.position() - begin);
             return anyDigit;
         }
     }
@@ -176,11 +185,45 @@ DecimalNumber ScanNumber(std::u16string_view text)
         number.negative = !scanner.at(u'+');
         scanner.advance();
     }
-    if (!ScanMantissa(scanner, number))
+    if (!ScanMantissa(scanner, text, number))
         ThrowNotANumber(text);
     ScanExponent(scanner, number);
     RejectAmbiguousTail(scanner, text);
     return number;
+}
+
+// The common case: at most 15 digits and a power of ten that doubles hold exactly. Both factors
+// are then exact, so the one rounding of the product or quotient is the correct one.
+bool ReadExactly(const DecimalNumber &number, double &magnitude)
+{
+    const std::int64_t powerOfTen = number.scale - static_cast<std::int64_t>(number.digitCount);
+    const auto largestPower = static_cast<std::int64_t>(detail::ExactPowersOfTen.size()) - 1;
+    if (number.digitCount > MaxExactDigits || powerOfTen > largestPower
+        || powerOfTen < -largestPower)
+        return false;
+    const auto mantissa = static_cast<double>(number.leadingDigits);
+    const double power = detail::ExactPowersOfTen[static_cast<std::size_t>(std::abs(powerOfTen))];
+    magnitude = powerOfTen < 0 ? mantissa / power : mantissa * power;
+    return true;
+}
+
+// Any other number: its significant digits and exponent, with the point removed, go to the
+// library's correctly rounded conversion, however many digits there are.
+double ReadByLibrary(const DecimalNumber &number, bool &outOfRange)
+{
+    std::string canonical;
+    canonical.reserve(number.digitCount + 24);
+    for (const char16_t c : number.mantissa) {
+        if (IsDigit(c) && (c != u'0' || !canonical.empty()))
+            canonical.push_back(static_cast<char>(c));
+    }
+    canonical += 'e';
+    canonical += std::to_string(number.scale - static_cast<std::int64_t>(number.digitCount));
+    double magnitude = 0.0;
+    const auto result
+        = std::from_chars(canonical.data(), canonical.data() + canonical.size(), magnitude);
+    outOfRange = result.ec == std::errc::result_out_of_range;
+    return magnitude;
 }
 
 } // namespace
@@ -189,22 +232,18 @@ double ReadNumber(std::u16string_view text)
 {
     const DecimalNumber number = ScanNumber(text);
     const double zero = number.negative ? -0.0 : 0.0;
-    if (number.digits.empty() || number.scale < ZeroScale)
+    if (number.digitCount == 0 || number.scale < ZeroScale)
         return zero;
     if (number.scale > OverflowScale)
         ThrowOverflow(text);
-
-    // <digits>e<exponent> with the point removed; the library rounds it correctly however long.
-    std::string canonical = number.digits;
-    canonical += 'e';
-    canonical += std::to_string(number.scale - static_cast<std::int64_t>(number.digits.size()));
     double magnitude = 0.0;
-    const auto [end, error]
-        = std::from_chars(canonical.data(), canonical.data() + canonical.size(), magnitude);
-    if (error == std::errc::result_out_of_range) {
-        if (number.scale > 0)
+    if (!ReadExactly(number, magnitude)) {
+        bool outOfRange = false;
+        magnitude = ReadByLibrary(number, outOfRange);
+        if (outOfRange && number.scale > 0)
             ThrowOverflow(text);
-        return zero;
+        if (outOfRange) // below half the smallest subnormal
+            return zero;
     }
     return number.negative ? -magnitude : magnitude;
 }

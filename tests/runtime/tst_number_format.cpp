@@ -19,6 +19,7 @@ class TestNumberFormat : public QObject
 private slots:
     void writesNumber_data();
     void writesNumber();
+    void agreesWithCFormatting_data();
     void agreesWithCFormatting();
 };
 
@@ -57,13 +58,50 @@ void TestNumberFormat::writesNumber()
     QCOMPARE(ToQString(FormatNumber(value)), expected);
 }
 
-// Random finite doubles of every magnitude, written as the C library writes them with "%.15G"
-// in the C locale (the process runs in it unless a test changes it).
+namespace {
+
+enum class Sample { AnyBits, FixedRange, ShortDecimal };
+
+// A random finite double: any bit pattern; one between 2^-30 and 2^52, where fixed notation and
+// the fifteen-digit boundary lie; or a short decimal fraction, which lands on and next to the
+// rounding ties.
+double RandomValue(Sample sample, std::mt19937_64 &random)
+{
+    switch (sample) {
+    case Sample::AnyBits:
+        return std::bit_cast<double>(random());
+    case Sample::FixedRange: {
+        const std::uint64_t exponent = 1023 - 30 + random() % 83;
+        return std::bit_cast<double>(exponent << 52 | (random() & ((1ULL << 52) - 1)));
+    }
+    case Sample::ShortDecimal: {
+        const auto digits = static_cast<double>(random() % 100'000'000'000'000'000ULL);
+        return digits / std::pow(10.0, static_cast<double>(random() % 25));
+    }
+    }
+    return 0.0;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Sample)
+
+void TestNumberFormat::agreesWithCFormatting_data()
+{
+    QTest::addColumn<Sample>("sample");
+    QTest::newRow("any bit pattern") << Sample::AnyBits;
+    QTest::newRow("fixed notation range") << Sample::FixedRange;
+    QTest::newRow("short decimals") << Sample::ShortDecimal;
+}
+
+// Written exactly as the C library writes it with "%.15G" in the C locale (the process runs in it
+// unless a test changes it).
 void TestNumberFormat::agreesWithCFormatting()
 {
+    QFETCH(Sample, sample);
     std::mt19937_64 random(20261208);
     for (int i = 0; i < 200'000; ++i) {
-        const double value = std::bit_cast<double>(random());
+        const double value = RandomValue(sample, random);
         if (!std::isfinite(value) || value == 0.0)
             continue;
         char expected[40];

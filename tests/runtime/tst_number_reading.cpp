@@ -5,7 +5,11 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <cerrno>
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
 
 using tenvex::ErrorKind;
 using tenvex::ReadNumber;
@@ -40,6 +44,7 @@ private slots:
     void messageQuotesText();
     void longTextIsQuick_data();
     void longTextIsQuick();
+    void agreesWithCReading();
 };
 
 void TestNumberReading::readsNumber_data()
@@ -198,6 +203,31 @@ void TestNumberReading::longTextIsQuick()
     QCOMPARE(didRead, reads);
     // Milliseconds in an optimised build; the bound leaves room for sanitizers and a busy machine.
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
+}
+
+// Random decimal texts of 1 to 25 digits and every exponent up to the ends of the double range
+// read as the C library reads them (it rounds correctly too), wherever it reads them without a
+// range error.
+void TestNumberReading::agreesWithCReading()
+{
+    std::mt19937_64 random(1208);
+    for (int i = 0; i < 200'000; ++i) {
+        std::string text = random() % 2 ? "-" : "";
+        const auto digits = 1 + random() % 25;
+        const auto point = random() % (digits + 1);
+        for (std::uint64_t d = 0; d < digits; ++d) {
+            if (d == point)
+                text += '.';
+            text += static_cast<char>('0' + random() % 10);
+        }
+        text += 'e' + std::to_string(static_cast<int>(random() % 660) - 340);
+        errno = 0;
+        const double expected = std::strtod(text.c_str(), nullptr);
+        if (errno == ERANGE)
+            continue;
+        const QString input = QString::fromStdString(text);
+        QCOMPARE(Exact(ReadNumber(View(input))), Exact(expected));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestNumberReading)

@@ -1,0 +1,119 @@
+// Reading, writing and whole conversions, each beside the C library doing the same job in the
+// same binary: strtod for reading, snprintf("%.15G") for writing, and both with the same scaling
+// for a conversion.
+#include "conversion/convert.h"
+#include "runtime/number_format.h"
+#include "runtime/number_reading.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// Typical quantities, from short integers to full-length numbers with exponents.
+constexpr std::array<const char *, 6> Inputs{"1",         "2.5",           "1234.5678",
+                                             "-0.000123", "6.02214076e23", "3.14159265358979"};
+constexpr std::array<double, 6> Values{1.0, 2.5e6, 1234.5678, -1.23e-7, 6.02214076e23, 0.1};
+
+std::u16string Utf16(const char *text)
+{
+    const std::string ascii(text);
+    return {ascii.begin(), ascii.end()};
+}
+
+void ReadNumberTenvex(benchmark::State &state)
+{
+    const std::u16string text = Utf16(Inputs[static_cast<std::size_t>(state.range(0))]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tenvex::ReadNumber(text));
+}
+
+void ReadNumberStrtod(benchmark::State &state)
+{
+    const char *text = Inputs[static_cast<std::size_t>(state.range(0))];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(std::strtod(text, nullptr));
+}
+
+void FormatNumberTenvex(benchmark::State &state)
+{
+    const double value = Values[static_cast<std::size_t>(state.range(0))];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tenvex::FormatNumber(value));
+}
+
+void FormatNumberSnprintf(benchmark::State &state)
+{
+    const double value = Values[static_cast<std::size_t>(state.range(0))];
+    char buffer[32];
+    for (auto _ : state) {
+        std::snprintf(buffer, sizeof buffer, "%.15G", value);
+        benchmark::DoNotOptimize(buffer);
+    }
+}
+
+void ConvertQuantityTenvex(benchmark::State &state)
+{
+    const std::u16string text = Utf16(Inputs[static_cast<std::size_t>(state.range(0))]);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tenvex::ConvertQuantity(text, u"Kilo (K)", u"milli (m)"));
+}
+
+void ConvertQuantityStrtodSnprintf(benchmark::State &state)
+{
+    const char *text = Inputs[static_cast<std::size_t>(state.range(0))];
+    char buffer[32];
+    for (auto _ : state) {
+        double value = std::strtod(text, nullptr);
+        benchmark::DoNotOptimize(value);
+        value = std::pow(10.0, 3.0) * value;
+        value = value / std::pow(10.0, -3.0);
+        std::snprintf(buffer, sizeof buffer, "%.15G", value);
+        benchmark::DoNotOptimize(buffer);
+    }
+}
+
+// The headline pair: all the inputs above, one after the other, as one iteration.
+void ConvertAllTenvex(benchmark::State &state)
+{
+    std::array<std::u16string, Inputs.size()> texts;
+    for (std::size_t i = 0; i < Inputs.size(); ++i)
+        texts[i] = Utf16(Inputs[i]);
+    for (auto _ : state) {
+        for (const std::u16string &text : texts)
+            benchmark::DoNotOptimize(tenvex::ConvertQuantity(text, u"Kilo (K)", u"milli (m)"));
+    }
+}
+
+void ConvertAllStrtodSnprintf(benchmark::State &state)
+{
+    char buffer[32];
+    for (auto _ : state) {
+        for (const char *text : Inputs) {
+            double value = std::strtod(text, nullptr);
+            benchmark::DoNotOptimize(value);
+            value = std::pow(10.0, 3.0) * value;
+            value = value / std::pow(10.0, -3.0);
+            std::snprintf(buffer, sizeof buffer, "%.15G", value);
+            benchmark::DoNotOptimize(buffer);
+        }
+    }
+}
+
+} // namespace
+
+BENCHMARK(ConvertAllTenvex);
+BENCHMARK(ConvertAllStrtodSnprintf);
+BENCHMARK(ReadNumberTenvex)->DenseRange(0, 5);
+BENCHMARK(ReadNumberStrtod)->DenseRange(0, 5);
+BENCHMARK(FormatNumberTenvex)->DenseRange(0, 5);
+BENCHMARK(FormatNumberSnprintf)->DenseRange(0, 5);
+BENCHMARK(ConvertQuantityTenvex)->DenseRange(0, 5);
+BENCHMARK(ConvertQuantityStrtodSnprintf)->DenseRange(0, 5);
+
+BENCHMARK_MAIN();
