@@ -8,7 +8,7 @@
 set -euo pipefail
 
 declare -A PACKAGES=(
-    [run]="g++ make cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev fonts-liberation2"
+    [run]="g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev fonts-liberation2"
     [test]="locales clang-format xvfb openbox x11-utils xdotool binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file"
     [bench]="libbenchmark-dev time"
     [fuzz]="clang-14 libclang-rt-14-dev"

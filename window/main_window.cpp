@@ -1,0 +1,59 @@
+#include "main_window.h"
+
+#include "conversion/convert.h"
+#include "runtime/event_binding.h"
+#include "runtime/qt_text.h"
+#include "runtime/screen.h"
+#include "ui_main_window.h"
+
+namespace tenvex {
+
+namespace {
+
+const QString NoPrefix = QStringLiteral("Unit");
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : Form(parent)
+    , m_ui(std::make_unique<Ui::MainWindow>())
+{
+    m_ui->setupUi(this);
+    // Typed prefix names stand exactly as typed: an editable combo box would otherwise complete
+    // them case-insensitively and, on Enter, swap them for the list entry of another case.
+    m_ui->cmbFromUnit->setCompleter(nullptr);
+    m_ui->cmbToUnit->setCompleter(nullptr);
+
+    BindEvent(m_ui->txtFrom, &QLineEdit::textChanged, this, [this] { onInputChanged(); });
+    BindEvent(m_ui->cmdCalculate, &QPushButton::clicked, this, [this] { onConvertClicked(); });
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::load()
+{
+    const QRect screen = PrimaryScreenGeometry();
+    const QMargins frame = FrameMargins(*this);
+    const QSize outer = size().grownBy(frame);
+    // No clamping: a screen smaller than the window gives a negative edge.
+    const QPoint frameCorner(screen.x() + (screen.width() - outer.width()) / 2,
+                             screen.y() + (screen.height() - outer.height()) / 2);
+    move(frameCorner + QPoint(frame.left(), frame.top()));
+    m_ui->cmbFromUnit->setCurrentText(NoPrefix);
+    m_ui->cmbToUnit->setCurrentText(NoPrefix);
+}
+
+void MainWindow::onInputChanged()
+{
+    m_ui->lblTo->setCaption(QString());
+}
+
+void MainWindow::onConvertClicked()
+{
+    const QString input = m_ui->txtFrom->text();
+    const QString fromName = m_ui->cmbFromUnit->currentText();
+    const QString toName = m_ui->cmbToUnit->currentText();
+    m_ui->lblTo->setCaption(ToQString(ConvertQuantity(View(input), View(fromName), View(toName))));
+}
+
+} // namespace tenvex

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLabel>
+
+#include <functional>
+
+namespace tenvex {
+
+// The result label. Its caption is the full result text; when that is wider than the label it
+// shows a shortened form that says so (leading digits, an ellipsis, and the exponent) with the
+// full text in its tooltip, so that a number is never clipped into a different-looking one.
+// Copying takes the full text.
+class ResultLabel : public QLabel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+
+public:
+    explicit ResultLabel(QWidget *parent = nullptr);
+
+    [[nodiscard]] QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    // The text shown: the caption itself where it fits.
+    [[nodiscard]] bool isShortened() const { return text() != m_caption; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void updateShownText();
+    void copyCaption() const;
+
+    QString m_caption;
+};
+
+// The longest form of a number text that fits: the text itself, or its leading digits and its
+// exponent with an ellipsis between them (a fraction loses its last digits instead, and a long
+// whole number is put in exponent form to be shortened). `fits` tells whether a form fits.
+[[nodiscard]] QString ShortenedNumber(const QString &text,
+                                      const std::function<bool(const QString &)> &fits);
+
+} // namespace tenvex
