@@ -11,7 +11,8 @@ namespace tenvex {
 // nothing, and the way back copies once.
 inline std::u16string_view View(const QString &text)
 {
-    return {reinterpret_cast<const char16_t *>(text.utf16()), static_cast<std::size_t>(text.size())};
+    return {reinterpret_cast<const char16_t *>(text.utf16()),
+            static_cast<std::size_t>(text.size())};
 }
 
 inline QString ToQString(std::u16string_view text)

@@ -11,13 +11,12 @@
 #ifdef TENVEX_HAVE_XCB
 #include <QtGui/qguiapplication_platform.h>
 
-#include <xcb/xcb.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <thread>
+#include <xcb/xcb.h>
 #endif
 
 namespace tenvex {
@@ -69,8 +68,8 @@ QMargins EstimatedFrameExtents(xcb_connection_t *connection, xcb_window_t window
 {
     const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
     const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
-    const auto geometry = Owned(
-        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
+    const auto geometry
+        = Owned(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
     if (!geometry || !WindowManagerSupports(connection, geometry->root, request))
         return {};
 
@@ -89,8 +88,8 @@ QMargins EstimatedFrameExtents(xcb_connection_t *connection, xcb_window_t window
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         const auto reply = Property(connection, window, extents, 4);
         if (reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 16) {
-            const auto *sides = static_cast<const std::uint32_t *>(
-                xcb_get_property_value(reply.get()));
+            const auto *sides
+                = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
             return {static_cast<int>(sides[0]), static_cast<int>(sides[2]),
                     static_cast<int>(sides[1]), static_cast<int>(sides[3])};
         }
@@ -109,20 +108,36 @@ QRect PrimaryScreenGeometry()
     return screen ? screen->geometry() : QRect();
 }
 
-QMargins FrameMargins(QWidget &window)
+WindowFrame::WindowFrame(QWidget &window)
+    : m_window(window)
 {
     const WId native = window.winId(); // creates the native window, still unmapped
 #ifdef TENVEX_HAVE_XCB
-    if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->connection() && QGuiApplication::platformName() == u"xcb") {
         const QMargins pixels
             = EstimatedFrameExtents(x11->connection(), static_cast<xcb_window_t>(native));
         const qreal ratio = window.devicePixelRatioF();
-        return {qRound(pixels.left() / ratio), qRound(pixels.top() / ratio),
-                qRound(pixels.right() / ratio), qRound(pixels.bottom() / ratio)};
+        m_margins = QMargins(qRound(pixels.left() / ratio), qRound(pixels.top() / ratio),
+                             qRound(pixels.right() / ratio), qRound(pixels.bottom() / ratio));
+        return;
     }
 #endif
     Q_UNUSED(native);
-    return window.windowHandle()->frameMargins();
+    m_margins = window.windowHandle()->frameMargins();
+}
+
+QSize WindowFrame::outerSize() const
+{
+    return m_window.size().grownBy(m_margins);
+}
+
+void WindowFrame::moveTo(QPoint corner)
+{
+    // move() places the frame by the frame the toolkit knows of, which before the window is first
+    // shown may be none at all: the client area goes where the known frame leaves it.
+    const QPoint knownFrame = m_window.geometry().topLeft() - m_window.pos();
+    m_window.move(corner + QPoint(m_margins.left(), m_margins.top()) - knownFrame);
 }
 
 } // namespace tenvex

@@ -10,9 +10,21 @@ namespace tenvex {
 // The primary screen's geometry, its origin included, in device-independent pixels.
 [[nodiscard]] QRect PrimaryScreenGeometry();
 
-// The frame that the window manager will draw around a top-level window, known before the window
-// is first shown: the window system is asked for it. This creates the native window, and from
-// then on a position given to the window's move() is that of its client area.
-[[nodiscard]] QMargins FrameMargins(QWidget &window);
+// A top-level window's outer frame, as the window manager is going to draw it, known before the
+// window is first shown: the window system is asked for it (this creates the native window).
+class WindowFrame
+{
+public:
+    explicit WindowFrame(QWidget &window);
+
+    [[nodiscard]] QSize outerSize() const;
+
+    // Places the window so that the top-left corner of its outer frame is at `corner`.
+    void moveTo(QPoint corner);
+
+private:
+    QWidget &m_window;
+    QMargins m_margins;
+};
 
 } // namespace tenvex

@@ -12,6 +12,17 @@ namespace {
 
 const QString NoPrefix = QStringLiteral("Unit");
 
+// Sets the text of an editable prefix box; a text that is an entry of its list also selects that
+// entry, so that the list opens on it.
+void SetPrefixText(QComboBox &box, const QString &text)
+{
+    const int entry = box.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry >= 0)
+        box.setCurrentIndex(entry);
+    else
+        box.setEditText(text);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -33,14 +44,13 @@ MainWindow::~MainWindow() = default;
 void MainWindow::load()
 {
     const QRect screen = PrimaryScreenGeometry();
-    const QMargins frame = FrameMargins(*this);
-    const QSize outer = size().grownBy(frame);
+    WindowFrame frame(*this);
+    const QSize outer = frame.outerSize();
     // No clamping: a screen smaller than the window gives a negative edge.
-    const QPoint frameCorner(screen.x() + (screen.width() - outer.width()) / 2,
-                             screen.y() + (screen.height() - outer.height()) / 2);
-    move(frameCorner + QPoint(frame.left(), frame.top()));
-    m_ui->cmbFromUnit->setCurrentText(NoPrefix);
-    m_ui->cmbToUnit->setCurrentText(NoPrefix);
+    frame.moveTo({screen.x() + (screen.width() - outer.width()) / 2,
+                  screen.y() + (screen.height() - outer.height()) / 2});
+    SetPrefixText(*m_ui->cmbFromUnit, NoPrefix);
+    SetPrefixText(*m_ui->cmbToUnit, NoPrefix);
 }
 
 void MainWindow::onInputChanged()

@@ -1,6 +1,5 @@
 #include "result_label.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -9,6 +8,7 @@
 #include <QMenu>
 #include <QStyle>
 
+#include <algorithm>
 #include <functional>
 
 namespace tenvex {
@@ -73,15 +73,14 @@ void ResultLabel::setCaption(const QString &caption)
 {
     m_caption = caption;
     updateShownText();
+    // Screen readers get the full text, and the change of name announces the new result.
     setAccessibleName(caption);
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 void ResultLabel::updateShownText()
 {
     const QFontMetrics metrics(font());
-    const int available = contentsRect().width() - 2 * margin() - 2 * indent();
+    const int available = contentsRect().width() - 2 * margin() - std::max(indent(), 0);
     const QString shown = ShortenedNumber(m_caption, [&](const QString &candidate) {
         return metrics.horizontalAdvance(candidate) <= available;
     });
