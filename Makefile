@@ -29,6 +29,7 @@ bench:
 	$(CMAKE) -S . -B build-bench -DTENVEX_BENCH=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release
 	$(CMAKE) --build build-bench -j $(JOBS)
 	build-bench/bench/bench_conversion
+	bench/startup.sh build-bench
 
 fuzz:
 	$(DEPS) fuzz
@@ -36,6 +37,13 @@ fuzz:
 	    -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	$(CMAKE) --build build-fuzz -j $(JOBS)
 	fuzz/run.sh build-fuzz/fuzz $(FUZZ_SECONDS)
+
+# The README's screenshot, made under Xvfb after a conversion.
+screenshot:
+	$(DEPS) screenshot
+	$(CMAKE) -S . -B $(BUILD_DIR)
+	$(CMAKE) --build $(BUILD_DIR) -j $(JOBS) --target tenvex
+	scripts/screenshot.sh $(BUILD_DIR)/window/tenvex docs/screenshot.png
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -9,10 +9,10 @@ set -euo pipefail
 
 declare -A PACKAGES=(
     [run]="g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev fonts-liberation2"
-    [test]="locales clang-format xvfb openbox x11-utils xdotool binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file"
-    [bench]="libbenchmark-dev time"
+    [test]="locales clang-format xvfb openbox x11-utils xdotool dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file"
+    [bench]="libbenchmark-dev xvfb"
     [fuzz]="clang-14 libclang-rt-14-dev"
-    [screenshot]="xvfb openbox imagemagick"
+    [screenshot]="xvfb openbox x11-utils xdotool imagemagick"
 )
 # Tasks that build the program need the packages for running it too.
 declare -A NEEDS_RUN=([test]=1 [bench]=1 [screenshot]=1)

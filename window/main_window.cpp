@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "conversion/convert.h"
+#include "resources/icon.h"
 #include "runtime/event_binding.h"
 #include "runtime/qt_text.h"
 #include "runtime/screen.h"
@@ -30,6 +31,8 @@ MainWindow::MainWindow(QWidget *parent)
     , m_ui(std::make_unique<Ui::MainWindow>())
 {
     m_ui->setupUi(this);
+    // Drawn rather than read from an image file: no image plugins to load at start-up.
+    setWindowIcon(QPixmap::fromImage(DrawIcon(32)));
     // Typed prefix names stand exactly as typed: an editable combo box would otherwise complete
     // them case-insensitively and, on Enter, swap them for the list entry of another case.
     m_ui->cmbFromUnit->setCompleter(nullptr);
