@@ -46,9 +46,9 @@ constexpr bool IsDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
-constexpr int DigitValue(char16_t c)
+constexpr unsigned DigitValue(char16_t c)
 {
-    return c - u'0';
+    return static_cast<unsigned>(c - u'0');
 }
 
 // A decimal number as 0.<significant digits> x 10^scale. The digits stay in the text; the first
