@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 
 run:
 	$(DEPS) run
-	$(CMAKE) -S . -B $(BUILD_DIR) -DBUILD_TESTING=OFF
+	$(CMAKE) -S . -B $(BUILD_DIR)
 	$(CMAKE) --build $(BUILD_DIR) -j $(JOBS) --target tenvex
 	$(BUILD_DIR)/window/tenvex
 

@@ -15,6 +15,7 @@
 
 namespace {
 
+// The low `size` bytes of `value`, least significant first; size is 1, 2 or 4.
 void AppendLittleEndian(QByteArray &bytes, quint32 value, int size)
 {
     for (int i = 0; i < size; ++i)
@@ -50,7 +51,7 @@ QByteArray IcoFile(const QImage &image)
     AppendLittleEndian(bytes, 24, 2);
     AppendLittleEndian(bytes, 0, 4); // no compression
     AppendLittleEndian(bytes, static_cast<quint32>(size * (colourRowBytes + maskRowBytes)), 4);
-    AppendLittleEndian(bytes, 0, 16); // resolution and palette counts
+    bytes.append(16, '\0'); // resolution and palette counts
     for (int y = size - 1; y >= 0; --y) {
         for (int x = 0; x < size; ++x) {
             const QRgb pixel = image.pixel(x, y);
@@ -60,7 +61,7 @@ QByteArray IcoFile(const QImage &image)
         }
         bytes.append(colourRowBytes - size * 3, '\0');
     }
-    bytes.append(size * maskRowBytes, '\0');
+    bytes.append(static_cast<qsizetype>(size) * maskRowBytes, '\0');
     return bytes;
 }
 

@@ -10,11 +10,10 @@ namespace tenvex {
 
 void InstallFontSubstitutes()
 {
+    // Liberation Sans has the widths of the face the layout was drawn with, so texts fill their
+    // controls as intended; the package recommends it. Otherwise the system's sans-serif face.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Microsoft Sans Serif"),
-                                QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("Arial"), QStringLiteral("Helvetica"),
-                                QStringLiteral("DejaVu Sans")});
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
 }
 
 void ShowForm(Form &window)

@@ -27,7 +27,7 @@ int RunApplication(int &argc, char **argv, const ApplicationInfo &info,
 void ShowForm(Form &window);
 
 // Prefers the window description's font where the system has it and, where it has not, the
-// nearest sans-serif face: one with the same widths first, then the common sans-serif faces.
+// nearest sans-serif face, chosen on purpose rather than left to the font system's fallback.
 void InstallFontSubstitutes();
 
 } // namespace tenvex

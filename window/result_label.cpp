@@ -50,7 +50,7 @@ QString ShortenedNumber(const QString &text, const std::function<bool(const QStr
     if (!hasExponent && point >= 0) {
         // A fraction keeps its whole part and as many decimals as fit.
         for (qsizetype length = text.size() - 1; length > point; --length) {
-            const QString candidate = text.left(length) + Ellipsis;
+            QString candidate = text.left(length) + Ellipsis;
             if (fits(candidate))
                 return candidate;
         }
@@ -58,7 +58,7 @@ QString ShortenedNumber(const QString &text, const std::function<bool(const QStr
     const NumberParts parts = SplitNumber(text);
     const qsizetype firstDigit = parts.mantissa.startsWith(u'-') ? 2 : 1;
     for (qsizetype length = parts.mantissa.size() - 1; length > firstDigit; --length) {
-        const QString candidate = parts.mantissa.left(length) + Ellipsis + parts.exponent;
+        QString candidate = parts.mantissa.left(length) + Ellipsis + parts.exponent;
         if (fits(candidate))
             return candidate;
     }

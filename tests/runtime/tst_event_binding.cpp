@@ -2,9 +2,11 @@
 #include "runtime/error_report.h"
 #include "runtime/event_binding.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -44,6 +46,7 @@ private slots:
     void handlerErrorsAreReported();
     void boundHandlerRunsThroughTheReport();
     void reportGoesOverTheWindow();
+    void defaultReportIsACriticalMessageBox();
 
 private:
     tenvex::ErrorReporter m_previousReporter;
@@ -110,6 +113,28 @@ void TestEventBinding::reportGoesOverTheWindow()
     QWidget window;
     RunHandler(&window, [] { Throw(Thrown::StandardError); });
     QCOMPARE(m_windows, QList<QWidget *>{&window});
+}
+
+// The report a user sees: a modal message box over the window, with the critical icon, the
+// program's name as its title and the error's message as its text.
+void TestEventBinding::defaultReportIsACriticalMessageBox()
+{
+    tenvex::SetErrorReporter(m_previousReporter);
+    QCoreApplication::setApplicationName("Tenvex");
+    QWidget window;
+    window.show();
+    QString seen;
+    QTimer::singleShot(0, &window, [&seen, &window] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            seen = QStringLiteral("%1|%2|%3|%4")
+                       .arg(box->windowTitle(), box->text())
+                       .arg(box->icon() == QMessageBox::Critical)
+                       .arg(box->parentWidget() == &window ? "over the window" : "elsewhere");
+            box->accept();
+        }
+    });
+    RunHandler(&window, [] { Throw(Thrown::RuntimeError); });
+    QCOMPARE(seen, "Tenvex|The result is too large.|1|over the window");
 }
 
 QTEST_MAIN(TestEventBinding)
