@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <limits>
 #include <random>
+#include <string>
 
 using tenvex::FormatNumber;
 
@@ -60,11 +61,11 @@ void TestNumberFormat::writesNumber()
 
 namespace {
 
-enum class Sample { AnyBits, FixedRange, ShortDecimal };
+enum class Sample { AnyBits, FixedRange, ShortDecimal, FewDigitsAnyExponent };
 
 // A random finite double: any bit pattern; one between 2^-30 and 2^52, where fixed notation and
-// the fifteen-digit boundary lie; or a short decimal fraction, which lands on and next to the
-// rounding ties.
+// the fifteen-digit boundary lie; a short decimal fraction, which lands on and next to the
+// rounding ties; or the double nearest a decimal of 1 to 15 digits at any exponent.
 double RandomValue(Sample sample, std::mt19937_64 &random)
 {
     switch (sample) {
@@ -77,6 +78,11 @@ double RandomValue(Sample sample, std::mt19937_64 &random)
     case Sample::ShortDecimal: {
         const auto digits = static_cast<double>(random() % 100'000'000'000'000'000ULL);
         return digits / std::pow(10.0, static_cast<double>(random() % 25));
+    }
+    case Sample::FewDigitsAnyExponent: {
+        const std::string text = std::to_string(random() % 1'000'000'000'000'000ULL) + "e"
+            + std::to_string(static_cast<int>(random() % 640) - 330);
+        return std::strtod(text.c_str(), nullptr);
     }
     }
     return 0.0;
@@ -92,6 +98,7 @@ void TestNumberFormat::agreesWithCFormatting_data()
     QTest::newRow("any bit pattern") << Sample::AnyBits;
     QTest::newRow("fixed notation range") << Sample::FixedRange;
     QTest::newRow("short decimals") << Sample::ShortDecimal;
+    QTest::newRow("few digits, any exponent") << Sample::FewDigitsAnyExponent;
 }
 
 // Written exactly as the C library writes it with "%.15G" in the C locale (the process runs in it
