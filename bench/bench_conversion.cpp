@@ -64,18 +64,23 @@ void ConvertQuantityTenvex(benchmark::State &state)
         benchmark::DoNotOptimize(tenvex::ConvertQuantity(text, u"Kilo (K)", u"milli (m)"));
 }
 
+// The same conversion, "Kilo (K)" to "milli (m)", with the C library reading and writing.
+void ConvertWithCLibrary(const char *text, char (&buffer)[32])
+{
+    double value = std::strtod(text, nullptr);
+    benchmark::DoNotOptimize(value);
+    value = std::pow(10.0, 3.0) * value;
+    value = value / std::pow(10.0, -3.0);
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    benchmark::DoNotOptimize(buffer);
+}
+
 void ConvertQuantityStrtodSnprintf(benchmark::State &state)
 {
     const char *text = Inputs[static_cast<std::size_t>(state.range(0))];
     char buffer[32];
-    for (auto _ : state) {
-        double value = std::strtod(text, nullptr);
-        benchmark::DoNotOptimize(value);
-        value = std::pow(10.0, 3.0) * value;
-        value = value / std::pow(10.0, -3.0);
-        std::snprintf(buffer, sizeof buffer, "%.15G", value);
-        benchmark::DoNotOptimize(buffer);
-    }
+    for (auto _ : state)
+        ConvertWithCLibrary(text, buffer);
 }
 
 // The headline pair: all the inputs above, one after the other, as one iteration.
@@ -94,14 +99,8 @@ void ConvertAllStrtodSnprintf(benchmark::State &state)
 {
     char buffer[32];
     for (auto _ : state) {
-        for (const char *text : Inputs) {
-            double value = std::strtod(text, nullptr);
-            benchmark::DoNotOptimize(value);
-            value = std::pow(10.0, 3.0) * value;
-            value = value / std::pow(10.0, -3.0);
-            std::snprintf(buffer, sizeof buffer, "%.15G", value);
-            benchmark::DoNotOptimize(buffer);
-        }
+        for (const char *text : Inputs)
+            ConvertWithCLibrary(text, buffer);
     }
 }
 

@@ -5,25 +5,13 @@
 set -euo pipefail
 program=$(realpath "$1")
 output=$2
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/x11_session.sh"
+trap x11_stop EXIT
 
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 800x600x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t 10 -u "$display_fd" number
-export DISPLAY=":$number"
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
-QT_QPA_PLATFORM=xcb "$program" >"$work/program.log" 2>&1 &
-pids+=($!)
+x11_start_display 800x600
+x11_start_window_manager
+QT_QPA_PLATFORM=xcb "$program" >"$x11_logs/program.log" 2>&1 &
+x11_pids+=($!)
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvid Tenvex$' | head -n 1)
 sleep 0.5
 
@@ -37,10 +25,6 @@ click 164 200
 xdotool mousemove 790 590
 sleep 0.5
 
-read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-info=$(xwininfo -id "$window")
-value() { awk -F: -v key="$1" '$1 ~ key { gsub(/ /, "", $2); print $2 }' <<<"$info"; }
-x=$(($(value "Absolute upper-left X") - left)) y=$(($(value "Absolute upper-left Y") - top))
-width=$(($(value "Width") + left + right)) height=$(($(value "Height") + top + bottom))
+read -r x y width height < <(x11_frame "$window")
 import -window root -crop "${width}x${height}+${x}+${y}" +repage "$output"
 echo "wrote $output (${width}x${height})"

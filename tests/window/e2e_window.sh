@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program on an X server with a window manager and checks, with X tools, that its
-# window appears with its title and client size, centred on the screen with its frame included;
-# then, through the accessibility tree, that it shows its initial state.
+# window appears with its client size, centred on the screen with its frame included; then,
+# through the accessibility tree, that it shows its initial state.
 #   e2e_window.sh PROGRAM
 # Exits 77 (skipped) when the tools are not installed.
 set -euo pipefail
@@ -17,50 +17,24 @@ if [[ -z ${TENVEX_E2E_SESSION:-} ]]; then
     TENVEX_E2E_SESSION=1 exec dbus-run-session -- "$0" "$@" 2> >(grep -v '^dbus-daemon' >&2)
 fi
 
+source "$here/../../scripts/x11_session.sh"
+trap x11_stop EXIT
 readonly screen_width=1280 screen_height=1024
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+x11_start_display "${screen_width}x${screen_height}"
+x11_start_window_manager
+/usr/libexec/at-spi-bus-launcher --launch-immediately >"$x11_logs/at-spi.log" 2>&1 &
+x11_pids+=($!)
 
-# A display of our own: Xvfb picks a free number and writes it to the fd.
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp \
-    >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-read -r -t 10 -u "$display_fd" number
-export DISPLAY=":$number"
-
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
-
-/usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/at-spi.log" 2>&1 &
-pids+=($!)
-
-QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$work/program.log" 2>&1 &
-pids+=($!)
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >"$x11_logs/program.log" 2>&1 &
+x11_pids+=($!)
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Orvid Tenvex$' | head -n 1)
 
-fail() { echo "FAIL: $*"; cat "$work/program.log"; exit 1; }
-info=$(xwininfo -id "$window")
-value() { awk -F: -v key="$1" '$1 ~ key { gsub(/ /, "", $2); print $2 }' <<<"$info"; }
-client_x=$(value "Absolute upper-left X") client_y=$(value "Absolute upper-left Y")
-width=$(value "Width") height=$(value "Height")
-read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-
+fail() { echo "FAIL: $*"; cat "$x11_logs/program.log"; exit 1; }
+read -r width height < <(xwininfo -id "$window" | awk -F: '/Width|Height/ { printf "%d ", $2 } END { print "" }')
 [[ $width == 324 && $height == 235 ]] || fail "client area ${width}x${height}, not 324x235"
-outer_x=$((client_x - left)) outer_y=$((client_y - top))
-outer_width=$((width + left + right)) outer_height=$((height + top + bottom))
+read -r x y outer_width outer_height < <(x11_frame "$window")
 expected_x=$(((screen_width - outer_width) / 2)) expected_y=$(((screen_height - outer_height) / 2))
-echo "frame ${outer_width}x${outer_height} at ${outer_x},${outer_y}; centred is ${expected_x},${expected_y}"
-((outer_x == expected_x && outer_y == expected_y)) || fail "window not centred"
+echo "frame ${outer_width}x${outer_height} at $x,$y; centred is $expected_x,$expected_y"
+((x == expected_x && y == expected_y)) || fail "window not centred"
 
 /usr/bin/python3 "$here/e2e_accessibility.py" || fail "initial state"
