@@ -6,9 +6,9 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QStyle>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 
 namespace tenvex {
@@ -34,9 +34,16 @@ NumberParts SplitNumber(const QString &text)
     const QString unsignedText = text.mid(sign.size());
     const qsizetype point = unsignedText.indexOf(u'.');
     const qsizetype wholeDigits = point >= 0 ? point : unsignedText.size();
-    const QString digits = QString(unsignedText).remove(u'.');
+    QString digits = QString(unsignedText).remove(u'.');
+    qsizetype leadingZeros = 0;
+    while (leadingZeros + 1 < digits.size() && digits[leadingZeros] == u'0')
+        ++leadingZeros;
+    digits.remove(0, leadingZeros);
+    const qsizetype exponent = wholeDigits - 1 - leadingZeros;
     return {sign + digits.left(1) + u'.' + digits.mid(1),
-            QStringLiteral("E+%1").arg(wholeDigits - 1, 2, 10, QLatin1Char('0'))};
+            QStringLiteral("E%1%2")
+                .arg(exponent < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+                .arg(std::abs(exponent), 2, 10, QLatin1Char('0'))};
 }
 
 } // namespace
@@ -57,7 +64,7 @@ QString ShortenedNumber(const QString &text, const std::function<bool(const QStr
     }
     const NumberParts parts = SplitNumber(text);
     const qsizetype firstDigit = parts.mantissa.startsWith(u'-') ? 2 : 1;
-    for (qsizetype length = parts.mantissa.size() - 1; length > firstDigit; --length) {
+    for (qsizetype length = parts.mantissa.size() - 1; length > firstDigit + 1; --length) {
         QString candidate = parts.mantissa.left(length) + Ellipsis + parts.exponent;
         if (fits(candidate))
             return candidate;

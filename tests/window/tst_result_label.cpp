@@ -32,6 +32,8 @@ void TestResultLabel::shortensVisibly_data()
     QTest::newRow("negative whole number") << "-123456789012345" << 10 << u"-1.23\u2026E+14"_qs;
     QTest::newRow("whole part too wide for a fraction")
         << "12345678901234.5" << 8 << u"1.2\u2026E+13"_qs;
+    QTest::newRow("small fraction, no room for its point")
+        << "-0.000123456789012345" << 3 << u"-1\u2026E-04"_qs;
     QTest::newRow("no room at all") << "1.5E+15" << 2 << u"1\u2026E+15"_qs;
 }
 
