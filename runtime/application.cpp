@@ -10,8 +10,9 @@ namespace tenvex {
 
 void InstallFontSubstitutes()
 {
-    // Liberation Sans has the widths of the face the layout was drawn with, so texts fill their
-    // controls as intended; the package recommends it. Otherwise the system's sans-serif face.
+    // Liberation Sans is a plain sans-serif face of about the widths the layout was drawn with,
+    // so texts fill their controls as intended; the package recommends it. Otherwise the
+    // system's sans-serif face.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
 }
