@@ -46,7 +46,8 @@ screenshot:
 	scripts/screenshot.sh $(BUILD_DIR)/window/tenvex docs/screenshot.png
 
 format:
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+	find conversion runtime window resources tests bench fuzz -name '*.cpp' -o -name '*.h' \
+	    | xargs clang-format -i
 
 clean:
 	rm -rf build build-sanitize build-bench build-fuzz
