@@ -2,6 +2,7 @@
 
 #include "powers_of_ten.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -26,7 +27,7 @@ public:
     void append(std::string_view ascii)
     {
         for (const char c : ascii)
-            push(static_cast<char16_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c));
+            push(static_cast<char16_t>(c));
     }
 
     void appendRepeated(std::size_t count, char16_t unit)
@@ -49,16 +50,25 @@ void AppendInteger(TextBuffer &text, std::uint64_t integer)
     text.append({digits.data(), static_cast<std::size_t>(end - digits.data())});
 }
 
-// The exact product x * 10^k as the unevaluated sum high + low.
+// x * 10^k for |k| <= 22 as high + low: high is the rounded result and low what rounding left
+// out, below half of high's last place. For k >= 0 the sum is exact. For k < 0 low is the exact
+// remainder of the division over the divisor, so its sign, and whether it is zero, are exact.
 struct ScaledValue
 {
     double high;
     double low;
 
     ScaledValue(double x, int k)
-        : high(x * detail::ExactPowersOfTen[static_cast<std::size_t>(k)])
-        , low(std::fma(x, detail::ExactPowersOfTen[static_cast<std::size_t>(k)], -high))
-    {}
+    {
+        const double power = detail::ExactPowersOfTen[static_cast<std::size_t>(std::abs(k))];
+        if (k >= 0) {
+            high = x * power;
+            low = std::fma(x, power, -high);
+        } else {
+            high = x / power;
+            low = std::fma(-high, power, x) / power;
+        }
+    }
 
     [[nodiscard]] bool belowLargestPower() const
     {
@@ -97,14 +107,15 @@ void AppendLaidOut(TextBuffer &text, std::string_view digits, int exponent)
     }
 }
 
-// The fast way for magnitudes from 1E-08 to below 1E+15: x is scaled to a 15-digit integer by an
-// exact power of ten and the scaled value kept exactly as high + low, so that it is rounded to
-// the nearest integer (ties to even) exactly as printf rounds the decimal expansion.
+// The fast way for magnitudes from 1E-08 to below 1E+37: x is scaled to a 15-digit integer by an
+// exact power of ten, and the scaled value is known well enough to be rounded to the nearest
+// integer (ties to even) exactly as printf rounds the decimal expansion.
 bool AppendFifteenDigits(TextBuffer &text, double magnitude)
 {
-    if (!(magnitude >= 1e-8 && magnitude < LargestPower))
+    if (!(magnitude >= 1e-8 && magnitude < 1e37))
         return false;
-    if (magnitude == std::floor(magnitude)) { // a whole number of at most 15 digits, as it is
+    if (magnitude < LargestPower && magnitude == std::floor(magnitude)) {
+        // A whole number of at most 15 digits, written as it is.
         AppendInteger(text, static_cast<std::uint64_t>(magnitude));
         return true;
     }
@@ -112,13 +123,16 @@ bool AppendFifteenDigits(TextBuffer &text, double magnitude)
     const int binaryExponent
         = static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52) - 1023;
     int decimalExponent = (binaryExponent * 78913) >> 18;
+    constexpr int MaxPower = static_cast<int>(detail::ExactPowersOfTen.size()) - 1;
     int k = SignificantDigits - 1 - decimalExponent;
-    if (k >= static_cast<int>(detail::ExactPowersOfTen.size()))
+    if (std::abs(k) > MaxPower)
         return false;
     ScaledValue scaled(magnitude, k);
     if (!scaled.belowLargestPower()) {
+        if (--k < -MaxPower)
+            return false;
         ++decimalExponent;
-        scaled = ScaledValue(magnitude, --k);
+        scaled = ScaledValue(magnitude, k);
     }
     const double whole = std::floor(scaled.high);
     const double fraction = scaled.high - whole; // exact, a multiple of high's last place
@@ -131,12 +145,12 @@ bool AppendFifteenDigits(TextBuffer &text, double magnitude)
         integer /= 10;
         ++decimalExponent;
     }
+    while (integer % 10 == 0) // the digits without trailing zeros
+        integer /= 10;
     std::array<char, SignificantDigits + 1> digits{};
     const auto end = std::to_chars(digits.begin(), digits.end(), integer).ptr;
-    std::string_view written(digits.data(), static_cast<std::size_t>(end - digits.data()));
-    while (written.back() == '0')
-        written.remove_suffix(1);
-    AppendLaidOut(text, written, decimalExponent);
+    AppendLaidOut(text, {digits.data(), static_cast<std::size_t>(end - digits.data())},
+                  decimalExponent);
     return true;
 }
 
@@ -145,9 +159,12 @@ bool AppendFifteenDigits(TextBuffer &text, double magnitude)
 void AppendByLibrary(TextBuffer &text, double magnitude)
 {
     std::array<char, 32> buffer{};
-    const auto end = std::to_chars(buffer.begin(), buffer.end(), magnitude,
-                                   std::chars_format::general, SignificantDigits)
-                         .ptr;
+    char *const end = std::to_chars(buffer.begin(), buffer.end(), magnitude,
+                                    std::chars_format::general, SignificantDigits)
+                          .ptr;
+    std::transform(buffer.begin(), end, buffer.begin(), [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
     text.append({buffer.data(), static_cast<std::size_t>(end - buffer.data())});
 }
 

@@ -61,10 +61,11 @@ void TestNumberFormat::writesNumber()
 
 namespace {
 
-enum class Sample { AnyBits, FixedRange, ShortDecimal, FewDigitsAnyExponent };
+enum class Sample { AnyBits, FixedRange, LargeRange, ShortDecimal, FewDigitsAnyExponent };
 
 // A random finite double: any bit pattern; one between 2^-30 and 2^52, where fixed notation and
-// the fifteen-digit boundary lie; a short decimal fraction, which lands on and next to the
+// the fifteen-digit boundary lie; one between 2^46 and 2^125, where whole numbers are rounded to
+// fifteen digits; a short decimal fraction, which lands on and next to the
 // rounding ties; or the double nearest a decimal of 1 to 15 digits at any exponent.
 double RandomValue(Sample sample, std::mt19937_64 &random)
 {
@@ -73,6 +74,10 @@ double RandomValue(Sample sample, std::mt19937_64 &random)
         return std::bit_cast<double>(random());
     case Sample::FixedRange: {
         const std::uint64_t exponent = 1023 - 30 + random() % 83;
+        return std::bit_cast<double>(exponent << 52 | (random() & ((1ULL << 52) - 1)));
+    }
+    case Sample::LargeRange: {
+        const std::uint64_t exponent = 1023 + 46 + random() % 80;
         return std::bit_cast<double>(exponent << 52 | (random() & ((1ULL << 52) - 1)));
     }
     case Sample::ShortDecimal: {
@@ -97,6 +102,7 @@ void TestNumberFormat::agreesWithCFormatting_data()
     QTest::addColumn<Sample>("sample");
     QTest::newRow("any bit pattern") << Sample::AnyBits;
     QTest::newRow("fixed notation range") << Sample::FixedRange;
+    QTest::newRow("large whole numbers") << Sample::LargeRange;
     QTest::newRow("short decimals") << Sample::ShortDecimal;
     QTest::newRow("few digits, any exponent") << Sample::FewDigitsAnyExponent;
 }
