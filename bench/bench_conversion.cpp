@@ -1,9 +1,9 @@
 // Reading, writing and whole conversions, each beside the C library doing the same job in the
 // same binary: strtod for reading, snprintf("%.15G") for writing, and both with the same scaling
 // for a conversion.
-#include "conversion/convert.h"
-#include "runtime/number_format.h"
-#include "runtime/number_reading.h"
+#include "number_format.h"
+#include "number_reading.h"
+#include "prefix_conversion.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 // Any text is read or refused with one of the reading's own errors, never anything worse; and a
 // number that was read, once written, reads back to the same text.
+#include "error.h"
 #include "fuzz_input.h"
-#include "runtime/error.h"
-#include "runtime/number_format.h"
-#include "runtime/number_reading.h"
+#include "number_format.h"
+#include "number_reading.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     double value = 0.0;
     try {
         value = tenvex::ReadNumber(text);
-    } catch (const tenvex::RuntimeError &) {
+    } catch (const tenvex::Error &) {
         return 0;
     }
     if (!std::isfinite(value))

@@ -1,36 +1,45 @@
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
+#include <string_view>
 
 namespace tenvex {
 
-// What went wrong, for code that must tell the errors apart; the message is for the user.
+// What went wrong. Each kind names the text it concerns; ErrorMessage() turns both into the
+// sentence the user reads.
 enum class ErrorKind {
-    NotANumber,      // the text does not begin with a number
-    AmbiguousNumber, // a decimal comma, digit grouping or a second point follows the number
-    NumberOverflow,  // the number written is larger than the largest double
-    FloatingPoint,   // an arithmetic step overflowed, divided by zero or was invalid
+    NotANumber,         // the input does not begin with a number
+    AmbiguousNumber,    // the number is followed by what would make it another number
+    NumberTooLarge,     // the number written is larger than the largest double
+    UnknownFromPrefix,  // the source prefix name matches no prefix
+    UnknownToPrefix,    // the target prefix name matches no prefix
+    FloatingPointError, // an arithmetic step overflowed, divided by zero or was invalid
+    NoSuchControl,      // a handler asked for a control the window does not have
 };
 
-// The one exception type of the runtime's own errors. what() is a complete sentence that the
-// error report shows as it stands.
-class RuntimeError : public std::runtime_error
+// The one exception type of the program's own errors. It is caught in one place only, where an
+// event is handed to its handler, and reported there with ErrorMessage().
+class Error final : public std::exception
 {
 public:
-    RuntimeError(ErrorKind kind, const std::string &message);
+    explicit Error(ErrorKind kind, std::u16string_view text = {});
 
     [[nodiscard]] ErrorKind kind() const noexcept { return m_kind; }
+    // The text the error concerns, as the user wrote it: the input or a prefix name.
+    [[nodiscard]] const std::u16string &text() const noexcept { return m_text; }
+    // The kind, in a few words for logs and test output; the user reads ErrorMessage().
+    [[nodiscard]] const char *what() const noexcept override;
 
 private:
     ErrorKind m_kind;
+    std::u16string m_text;
 };
 
-// Raised when an arithmetic step sets the overflow, division-by-zero or invalid-operation flag.
-class FloatingPointError final : public RuntimeError
-{
-public:
-    explicit FloatingPointError(const std::string &message);
-};
+// The sentences the user reads for an error, in one place for every platform.
+[[nodiscard]] std::u16string ErrorMessage(const Error &error);
+
+// What the user reads for a failure that is not one of ours (such as running out of memory).
+[[nodiscard]] std::u16string UnexpectedErrorMessage();
 
 } // namespace tenvex

@@ -7,59 +7,47 @@
 namespace tenvex {
 
 // The flags a step sets are told from its operands and its stored result rather than read from
-// the floating-point environment. For a multiplication or division of quiet operands the two are
-// the same:
-//   invalid operation  <=>  the result is NaN and no operand is (0 x inf, 0 / 0, inf / inf);
-//   division by zero   <=>  a finite dividend, a zero divisor and no NaN: the result is infinite;
-//   overflow           <=>  the result is infinite, the operands finite and the divisor not zero.
+// the floating-point environment. For a product, quotient or difference of quiet operands the two
+// are the same:
+//   invalid operation  <=>  the result is NaN and no operand is (0 x inf, 0 / 0, inf / inf,
+//                           inf - inf);
+//   division by zero   <=>  a finite dividend, a zero divisor: the result is infinite;
+//   overflow           <=>  the result is infinite and the operands finite.
 // Unlike the environment's flags, a test of the result cannot be folded away or moved across by
 // the optimiser, and it costs next to nothing.
 
 namespace {
 
-[[noreturn]] void ThrowInvalid()
+[[noreturn]] void RaiseFloatingPointError()
 {
-    throw FloatingPointError("The calculation has no valid result.");
+    throw Error(ErrorKind::FloatingPointError);
 }
 
-[[noreturn]] void ThrowOverflow()
+double Checked(double result, double left, double right)
 {
-    throw FloatingPointError("The result is too large: the calculation overflowed.");
-}
-
-[[noreturn]] void ThrowDivisionByZero()
-{
-    throw FloatingPointError("The calculation divided by zero.");
+    if (std::isnan(result) && !std::isnan(left) && !std::isnan(right))
+        RaiseFloatingPointError();
+    if (std::isinf(result) && std::isfinite(left) && std::isfinite(right))
+        RaiseFloatingPointError();
+    return result;
 }
 
 } // namespace
 
-double Power(double base, double exponent)
-{
-    return std::pow(base, exponent);
-}
-
 double CheckedProduct(double left, double right)
 {
-    const double product = left * right;
-    if (std::isnan(product) && !std::isnan(left) && !std::isnan(right))
-        ThrowInvalid();
-    if (std::isinf(product) && std::isfinite(left) && std::isfinite(right))
-        ThrowOverflow();
-    return product;
+    return Checked(left * right, left, right);
 }
 
 double CheckedQuotient(double dividend, double divisor)
 {
-    const double quotient = dividend / divisor;
-    if (std::isnan(quotient) && !std::isnan(dividend) && !std::isnan(divisor))
-        ThrowInvalid();
-    if (std::isinf(quotient) && std::isfinite(dividend)) {
-        if (divisor == 0.0)
-            ThrowDivisionByZero();
-        ThrowOverflow();
-    }
-    return quotient;
+    // A zero divisor makes the quotient of a finite dividend infinite, as Checked() tests.
+    return Checked(dividend / divisor, dividend, divisor);
+}
+
+double CheckedDifference(double left, double right)
+{
+    return Checked(left - right, left, right);
 }
 
 } // namespace tenvex

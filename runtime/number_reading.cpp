@@ -2,7 +2,6 @@
 
 #include "error.h"
 #include "powers_of_ten.h"
-#include "text.h"
 
 #include <charconv>
 #include <cstddef>
@@ -92,26 +91,6 @@ private:
     std::size_t m_pos = 0;
 };
 
-[[noreturn]] void ThrowNotANumber(std::u16string_view text)
-{
-    throw RuntimeError(ErrorKind::NotANumber, QuoteForMessage(text) + " is not a number.");
-}
-
-[[noreturn]] void ThrowAmbiguous(std::u16string_view text)
-{
-    throw RuntimeError(ErrorKind::AmbiguousNumber,
-                       QuoteForMessage(text)
-                           + " could be read in more than one way. Write the decimal point as \".\""
-                             " and no digit grouping, for example 1500.25.");
-}
-
-[[noreturn]] void ThrowOverflow(std::u16string_view text)
-{
-    throw RuntimeError(ErrorKind::NumberOverflow,
-                       QuoteForMessage(text)
-                           + " is too large: numbers must stay below about 1.79E+308.");
-}
-
 // The mantissa: digits with at most one point. Returns false when it holds no digit.
 bool ScanMantissa(Scanner &scanner, std::u16string_view text, DecimalNumber &number)
 {
@@ -169,11 +148,11 @@ void RejectAmbiguousTail(const Scanner &scanner, std::u16string_view text)
 {
     std::size_t next = scanner.position();
     if (next < text.size() && IsSeparatorMark(text[next]) && scanner.digitAt(next + 1))
-        ThrowAmbiguous(text);
+        throw Error(ErrorKind::AmbiguousNumber, text);
     while (next < text.size() && IsGroupSpace(text[next]))
         ++next;
     if (next != scanner.position() && scanner.digitAt(next))
-        ThrowAmbiguous(text);
+        throw Error(ErrorKind::AmbiguousNumber, text);
 }
 
 DecimalNumber ScanNumber(std::u16string_view text)
@@ -186,7 +165,7 @@ DecimalNumber ScanNumber(std::u16string_view text)
         scanner.advance();
     }
     if (!ScanMantissa(scanner, text, number))
-        ThrowNotANumber(text);
+        throw Error(ErrorKind::NotANumber, text);
     ScanExponent(scanner, number);
     RejectAmbiguousTail(scanner, text);
     return number;
@@ -235,13 +214,13 @@ double ReadNumber(std::u16string_view text)
     if (number.digitCount == 0 || number.scale < ZeroScale)
         return zero;
     if (number.scale > OverflowScale)
-        ThrowOverflow(text);
+        throw Error(ErrorKind::NumberTooLarge, text);
     double magnitude = 0.0;
     if (!ReadExactly(number, magnitude)) {
         bool outOfRange = false;
         magnitude = ReadByLibrary(number, outOfRange);
         if (outOfRange && number.scale > 0)
-            ThrowOverflow(text);
+            throw Error(ErrorKind::NumberTooLarge, text);
         if (outOfRange) // below half the smallest subnormal
             return zero;
     }

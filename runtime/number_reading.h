@@ -13,8 +13,8 @@ namespace tenvex {
 // apostrophe or underscore followed by a digit ("1,5", "1.2.3", "1'000"), or blanks followed by a
 // digit ("1 000"). The decimal point is "." whatever the locale.
 //
-// Throws RuntimeError: NotANumber, AmbiguousNumber, or NumberOverflow when the magnitude is beyond
-// the largest double. A magnitude below the smallest double reads as a subnormal number or zero.
+// Throws Error: NotANumber, AmbiguousNumber, or NumberTooLarge when the magnitude is beyond the
+// largest double. A magnitude below the smallest double reads as a subnormal number or zero.
 // Runs in time linear in the length of the text.
 [[nodiscard]] double ReadNumber(std::u16string_view text);
 

@@ -1,7 +1,5 @@
-#include "conversion/convert.h"
-#include "test_text.h"
-
-#include <QTest>
+#include "prefix_conversion.h"
+#include "table_test.h"
 
 #include <array>
 #include <random>
@@ -95,34 +93,23 @@ std::u16string InputText(const Decimal &number)
     return {text.begin(), text.end()};
 }
 
-} // namespace
-
-class TestExactness : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void writtenMatchesKnownTexts();
-    void everyPairShiftsTheDigits();
-};
-
 // The expected-text maker itself, against texts written out by hand.
-void TestExactness::writtenMatchesKnownTexts()
+TEST(Exactness, WrittenMatchesKnownTexts)
 {
-    QCOMPARE(Written({false, "25", 6}), "2500000");
-    QCOMPARE(Written({true, "2", 3}), "-2000");
-    QCOMPARE(Written({false, "1", -3}), "0.001");
-    QCOMPARE(Written({false, "1", -4}), "0.0001");
-    QCOMPARE(Written({false, "1", -5}), "1E-05");
-    QCOMPARE(Written({false, "1", -6}), "1E-06");
-    QCOMPARE(Written({false, "123456789012345", 14}), "123456789012345");
-    QCOMPARE(Written({false, "123", 15}), "1.23E+15");
-    QCOMPARE(Written({false, "15", 1}), "15");
-    QCOMPARE(Written({false, "15", 0}), "1.5");
-    QCOMPARE(Written({true, "7", -280}), "-7E-280");
+    EXPECT_EQ(Written({false, "25", 6}), "2500000");
+    EXPECT_EQ(Written({true, "2", 3}), "-2000");
+    EXPECT_EQ(Written({false, "1", -3}), "0.001");
+    EXPECT_EQ(Written({false, "1", -4}), "0.0001");
+    EXPECT_EQ(Written({false, "1", -5}), "1E-05");
+    EXPECT_EQ(Written({false, "1", -6}), "1E-06");
+    EXPECT_EQ(Written({false, "123456789012345", 14}), "123456789012345");
+    EXPECT_EQ(Written({false, "123", 15}), "1.23E+15");
+    EXPECT_EQ(Written({false, "15", 1}), "15");
+    EXPECT_EQ(Written({false, "15", 0}), "1.5");
+    EXPECT_EQ(Written({true, "7", -280}), "-7E-280");
 }
 
-void TestExactness::everyPairShiftsTheDigits()
+TEST(Exactness, EveryPairShiftsTheDigits)
 {
     constexpr int Inputs = 100'000;
     std::mt19937_64 random(1208);
@@ -133,16 +120,12 @@ void TestExactness::everyPairShiftsTheDigits()
             for (const Prefix &to : Prefixes) {
                 Decimal shifted = input;
                 shifted.exponent += from.exponent - to.exponent;
-                const std::u16string actual = tenvex::ConvertQuantity(text, from.name, to.name);
-                const QString expected = QString::fromStdString(Written(shifted));
-                if (ToQString(actual) != expected)
-                    QFAIL(qPrintable(ToQString(text) + " from " + ToQString(from.name) + " to "
-                                     + ToQString(to.name) + ": " + ToQString(actual)
-                                     + " instead of " + expected));
+                ASSERT_EQ(tenvex::ConvertQuantity(text, from.name, to.name),
+                          Utf16(Written(shifted)))
+                    << Ascii(text) << " from " << Ascii(from.name) << " to " << Ascii(to.name);
             }
         }
     }
 }
 
-QTEST_GUILESS_MAIN(TestExactness)
-#include "tst_exactness.moc"
+} // namespace

@@ -1,15 +1,12 @@
-#include "runtime/error.h"
-#include "runtime/floating_point.h"
-#include "test_text.h"
-
-#include <QTest>
+#include "error.h"
+#include "floating_point.h"
+#include "table_test.h"
 
 #include <cfenv>
 #include <limits>
 
-using tenvex::CheckedProduct;
-using tenvex::CheckedQuotient;
-using tenvex::FloatingPointError;
+using tenvex::Error;
+using tenvex::ErrorKind;
 
 namespace {
 
@@ -17,12 +14,19 @@ constexpr double Infinity = std::numeric_limits<double>::infinity();
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double Largest = std::numeric_limits<double>::max();
 
-enum class Operation { Product, Quotient };
+enum class Operation { Product, Quotient, Difference };
 
 double Apply(Operation operation, double left, double right)
 {
-    return operation == Operation::Product ? CheckedProduct(left, right)
-                                           : CheckedQuotient(left, right);
+    switch (operation) {
+    case Operation::Product:
+        return tenvex::CheckedProduct(left, right);
+    case Operation::Quotient:
+        return tenvex::CheckedQuotient(left, right);
+    case Operation::Difference:
+        return tenvex::CheckedDifference(left, right);
+    }
+    return 0.0;
 }
 
 bool Raises(Operation operation, double left, double right)
@@ -30,8 +34,8 @@ bool Raises(Operation operation, double left, double right)
     try {
         (void)Apply(operation, left, right);
         return false;
-    } catch (const FloatingPointError &) {
-        return true;
+    } catch (const Error &error) {
+        return error.kind() == ErrorKind::FloatingPointError;
     }
 }
 
@@ -41,96 +45,103 @@ bool SetsFaultFlag(Operation operation, double left, double right)
     std::feclearexcept(FE_ALL_EXCEPT);
     const volatile double a = left;
     const volatile double b = right;
-    const volatile double result = operation == Operation::Product ? a * b : a / b;
+    volatile double result = 0.0;
+    switch (operation) {
+    case Operation::Product:
+        result = a * b;
+        break;
+    case Operation::Quotient:
+        result = a / b;
+        break;
+    case Operation::Difference:
+        result = a - b;
+        break;
+    }
     (void)result;
     return std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID) != 0;
 }
 
-} // namespace
-
-Q_DECLARE_METATYPE(Operation)
-
-class TestFloatingPoint : public QObject
+struct StepRow
 {
-    Q_OBJECT
-
-private slots:
-    void raisesOnFaultFlags_data();
-    void raisesOnFaultFlags();
-    void agreesWithHardwareFlags_data() { raisesOnFaultFlags_data(); }
-    void agreesWithHardwareFlags();
-    void passingStepsKeepTheirResult_data();
-    void passingStepsKeepTheirResult();
+    const char *name;
+    Operation operation;
+    double left;
+    double right;
+    bool raises;
 };
 
-void TestFloatingPoint::raisesOnFaultFlags_data()
-{
-    QTest::addColumn<Operation>("operation");
-    QTest::addColumn<double>("left");
-    QTest::addColumn<double>("right");
-    QTest::addColumn<bool>("raises");
-
-    QTest::newRow("exact product") << Operation::Product << 1e3 << 2.5 << false;
-    QTest::newRow("inexact quotient") << Operation::Quotient << 1.0 << 3.0 << false;
-    QTest::newRow("product underflows") << Operation::Product << 1e-300 << 1e-300 << false;
-    QTest::newRow("quotient underflows") << Operation::Quotient << 1e-300 << 1e12 << false;
-    QTest::newRow("largest double survives") << Operation::Quotient << Largest << 1.0 << false;
-    QTest::newRow("product overflows") << Operation::Product << 1e300 << 1e12 << true;
-    QTest::newRow("negative product overflows") << Operation::Product << -1e300 << 1e12 << true;
-    QTest::newRow("quotient overflows") << Operation::Quotient << 1e300 << 1e-12 << true;
-    QTest::newRow("division by zero") << Operation::Quotient << 1.0 << 0.0 << true;
-    QTest::newRow("division by negative zero") << Operation::Quotient << 1.0 << -0.0 << true;
-    QTest::newRow("zero by zero") << Operation::Quotient << 0.0 << 0.0 << true;
-    QTest::newRow("zero times infinity") << Operation::Product << 0.0 << Infinity << true;
-    QTest::newRow("infinity by infinity") << Operation::Quotient << Infinity << Infinity << true;
-    QTest::newRow("infinite operand") << Operation::Product << Infinity << 2.0 << false;
-    QTest::newRow("infinity by zero") << Operation::Quotient << Infinity << 0.0 << false;
-    QTest::newRow("finite by infinity") << Operation::Quotient << 1.0 << Infinity << false;
-    QTest::newRow("quiet NaN operand") << Operation::Product << NaN << 2.0 << false;
-    QTest::newRow("quiet NaN divisor") << Operation::Quotient << 0.0 << NaN << false;
-}
+class FloatingPointTest : public testing::TestWithParam<StepRow>
+{};
 
 // The operands are constants known to the compiler: the rows also show that an optimised build
 // neither folds a step nor loses its test.
-void TestFloatingPoint::raisesOnFaultFlags()
+TEST_P(FloatingPointTest, RaisesOnFaultFlags)
 {
-    QFETCH(Operation, operation);
-    QFETCH(double, left);
-    QFETCH(double, right);
-    QFETCH(bool, raises);
-    QCOMPARE(Raises(operation, left, right), raises);
+    const StepRow &row = GetParam();
+    EXPECT_EQ(Raises(row.operation, row.left, row.right), row.raises);
 }
 
-void TestFloatingPoint::agreesWithHardwareFlags()
+TEST_P(FloatingPointTest, AgreesWithHardwareFlags)
 {
-    QFETCH(Operation, operation);
-    QFETCH(double, left);
-    QFETCH(double, right);
-    QCOMPARE(Raises(operation, left, right), SetsFaultFlag(operation, left, right));
+    const StepRow &row = GetParam();
+    EXPECT_EQ(Raises(row.operation, row.left, row.right),
+              SetsFaultFlag(row.operation, row.left, row.right));
 }
 
-void TestFloatingPoint::passingStepsKeepTheirResult_data()
-{
-    QTest::addColumn<Operation>("operation");
-    QTest::addColumn<double>("left");
-    QTest::addColumn<double>("right");
-    QTest::addColumn<double>("expected");
+using enum Operation;
 
-    QTest::newRow("exact product") << Operation::Product << 1e3 << 2.5 << 2500.0;
-    QTest::newRow("rounded quotient") << Operation::Quotient << 1.0 << 3.0 << 0.33333333333333331;
-    QTest::newRow("underflow to zero") << Operation::Product << 1e-300 << 1e-300 << 0.0;
-    QTest::newRow("underflow keeps sign") << Operation::Product << -1e-300 << 1e-300 << -0.0;
-    QTest::newRow("subnormal quotient") << Operation::Quotient << 1e-300 << 1e12 << 1e-312;
+INSTANTIATE_TEST_SUITE_P(
+    Steps, FloatingPointTest,
+    testing::Values(StepRow{"exact_product", Product, 1e3, 2.5, false},
+                    StepRow{"inexact_quotient", Quotient, 1.0, 3.0, false},
+                    StepRow{"product_underflows", Product, 1e-300, 1e-300, false},
+                    StepRow{"quotient_underflows", Quotient, 1e-300, 1e12, false},
+                    StepRow{"largest_double_survives", Quotient, Largest, 1.0, false},
+                    StepRow{"product_overflows", Product, 1e300, 1e12, true},
+                    StepRow{"negative_product_overflows", Product, -1e300, 1e12, true},
+                    StepRow{"quotient_overflows", Quotient, 1e300, 1e-12, true},
+                    StepRow{"division_by_zero", Quotient, 1.0, 0.0, true},
+                    StepRow{"division_by_negative_zero", Quotient, 1.0, -0.0, true},
+                    StepRow{"zero_by_zero", Quotient, 0.0, 0.0, true},
+                    StepRow{"zero_times_infinity", Product, 0.0, Infinity, true},
+                    StepRow{"infinity_by_infinity", Quotient, Infinity, Infinity, true},
+                    StepRow{"infinite_operand", Product, Infinity, 2.0, false},
+                    StepRow{"infinity_by_zero", Quotient, Infinity, 0.0, false},
+                    StepRow{"finite_by_infinity", Quotient, 1.0, Infinity, false},
+                    StepRow{"quiet_nan_operand", Product, NaN, 2.0, false},
+                    StepRow{"quiet_nan_divisor", Quotient, 0.0, NaN, false},
+                    StepRow{"exact_difference", Difference, 19200.0, 4890.0, false},
+                    StepRow{"difference_overflows", Difference, Largest, -Largest, true},
+                    StepRow{"infinity_less_infinity", Difference, Infinity, Infinity, true},
+                    StepRow{"infinity_less_finite", Difference, Infinity, 1.0, false}),
+    RowName());
+
+struct ResultRow
+{
+    const char *name;
+    Operation operation;
+    double left;
+    double right;
+    double expected;
+};
+
+class PassingStep : public testing::TestWithParam<ResultRow>
+{};
+
+TEST_P(PassingStep, KeepsItsResult)
+{
+    const ResultRow &row = GetParam();
+    EXPECT_EQ(Exact(Apply(row.operation, row.left, row.right)), Exact(row.expected));
 }
 
-void TestFloatingPoint::passingStepsKeepTheirResult()
-{
-    QFETCH(Operation, operation);
-    QFETCH(double, left);
-    QFETCH(double, right);
-    QFETCH(double, expected);
-    QCOMPARE(Exact(Apply(operation, left, right)), Exact(expected));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Steps, PassingStep,
+    testing::Values(ResultRow{"exact_product", Product, 1e3, 2.5, 2500.0},
+                    ResultRow{"rounded_quotient", Quotient, 1.0, 3.0, 0.33333333333333331},
+                    ResultRow{"underflow_to_zero", Product, 1e-300, 1e-300, 0.0},
+                    ResultRow{"underflow_keeps_sign", Product, -1e-300, 1e-300, -0.0},
+                    ResultRow{"subnormal_quotient", Quotient, 1e-300, 1e12, 1e-312},
+                    ResultRow{"negative_difference", Difference, 4860.0, 19200.0, -14340.0}),
+    RowName());
 
-QTEST_GUILESS_MAIN(TestFloatingPoint)
-#include "tst_floating_point.moc"
+} // namespace

@@ -1,7 +1,5 @@
-#include "runtime/number_format.h"
-#include "test_text.h"
-
-#include <QTest>
+#include "number_format.h"
+#include "table_test.h"
 
 #include <bit>
 #include <cmath>
@@ -9,64 +7,54 @@
 #include <cstdio>
 #include <limits>
 #include <random>
-#include <string>
 
 using tenvex::FormatNumber;
 
-class TestNumberFormat : public QObject
-{
-    Q_OBJECT
+namespace {
 
-private slots:
-    void writesNumber_data();
-    void writesNumber();
-    void agreesWithCFormatting_data();
-    void agreesWithCFormatting();
+struct WriteRow
+{
+    const char *name;
+    double value;
+    std::u16string_view expected;
 };
 
-void TestNumberFormat::writesNumber_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("expected");
+class WritesNumber : public testing::TestWithParam<WriteRow>
+{};
 
-    QTest::newRow("integer") << 2500000.0 << "2500000";
-    QTest::newRow("thousandth") << 0.001 << "0.001";
-    QTest::newRow("smallest fixed") << 0.0001 << "0.0001";
-    QTest::newRow("first exponent below") << 1e-5 << "1E-05";
-    QTest::newRow("digits with small exponent") << 0.00001234 << "1.234E-05";
-    QTest::newRow("largest fixed") << 999999999999999.0 << "999999999999999";
-    QTest::newRow("first exponent above") << 1e15 << "1E+15";
-    QTest::newRow("rounds up into exponent") << 999999999999999.9 << "1E+15";
-    QTest::newRow("15 digits with exponent") << 1234567890123456.0 << "1.23456789012346E+15";
-    QTest::newRow("three-digit exponent") << 1e100 << "1E+100";
-    QTest::newRow("negative") << -2000.0 << "-2000";
-    QTest::newRow("negative small") << -1.5e-7 << "-1.5E-07";
-    QTest::newRow("third") << 1.0 / 3.0 << "0.333333333333333";
-    QTest::newRow("rounded to 15 digits") << 123456.7890123456 << "123456.789012346";
-    QTest::newRow("binary noise hidden") << 0.1 + 0.2 << "0.3";
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("negative zero") << -0.0 << "0";
-    QTest::newRow("largest double")
-        << std::numeric_limits<double>::max() << "1.79769313486232E+308";
-    QTest::newRow("smallest subnormal")
-        << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
+TEST_P(WritesNumber, AsItsText)
+{
+    EXPECT_EQ(FormatNumber(GetParam().value), GetParam().expected);
 }
 
-void TestNumberFormat::writesNumber()
-{
-    QFETCH(double, value);
-    QFETCH(QString, expected);
-    QCOMPARE(ToQString(FormatNumber(value)), expected);
-}
-
-namespace {
+INSTANTIATE_TEST_SUITE_P(
+    Values, WritesNumber,
+    testing::Values(
+        WriteRow{"integer", 2500000.0, u"2500000"}, WriteRow{"thousandth", 0.001, u"0.001"},
+        WriteRow{"smallest_fixed", 0.0001, u"0.0001"},
+        WriteRow{"first_exponent_below", 1e-5, u"1E-05"},
+        WriteRow{"digits_with_small_exponent", 0.00001234, u"1.234E-05"},
+        WriteRow{"largest_fixed", 999999999999999.0, u"999999999999999"},
+        WriteRow{"first_exponent_above", 1e15, u"1E+15"},
+        WriteRow{"rounds_up_into_exponent", 999999999999999.9, u"1E+15"},
+        WriteRow{"fifteen_digits_with_exponent", 1234567890123456.0, u"1.23456789012346E+15"},
+        WriteRow{"three_digit_exponent", 1e100, u"1E+100"}, WriteRow{"negative", -2000.0, u"-2000"},
+        WriteRow{"negative_small", -1.5e-7, u"-1.5E-07"},
+        WriteRow{"third", 1.0 / 3.0, u"0.333333333333333"},
+        WriteRow{"rounded_to_15_digits", 123456.7890123456, u"123456.789012346"},
+        WriteRow{"binary_noise_hidden", 0.1 + 0.2, u"0.3"}, WriteRow{"zero", 0.0, u"0"},
+        WriteRow{"negative_zero", -0.0, u"0"},
+        WriteRow{"largest_double", std::numeric_limits<double>::max(), u"1.79769313486232E+308"},
+        WriteRow{"smallest_subnormal", std::numeric_limits<double>::denorm_min(),
+                 u"4.94065645841247E-324"}),
+    RowName());
 
 enum class Sample { AnyBits, FixedRange, LargeRange, ShortDecimal, FewDigitsAnyExponent };
 
 // A random finite double: any bit pattern; one between 2^-30 and 2^52, where fixed notation and
 // the fifteen-digit boundary lie; one between 2^46 and 2^125, where whole numbers are rounded to
-// fifteen digits; a short decimal fraction, which lands on and next to the
-// rounding ties; or the double nearest a decimal of 1 to 15 digits at any exponent.
+// fifteen digits; a short decimal fraction, which lands on and next to the rounding ties; or the
+// double nearest a decimal of 1 to 15 digits at any exponent.
 double RandomValue(Sample sample, std::mt19937_64 &random)
 {
     switch (sample) {
@@ -93,37 +81,36 @@ double RandomValue(Sample sample, std::mt19937_64 &random)
     return 0.0;
 }
 
-} // namespace
-
-Q_DECLARE_METATYPE(Sample)
-
-void TestNumberFormat::agreesWithCFormatting_data()
+struct SampleRow
 {
-    QTest::addColumn<Sample>("sample");
-    QTest::newRow("any bit pattern") << Sample::AnyBits;
-    QTest::newRow("fixed notation range") << Sample::FixedRange;
-    QTest::newRow("large whole numbers") << Sample::LargeRange;
-    QTest::newRow("short decimals") << Sample::ShortDecimal;
-    QTest::newRow("few digits, any exponent") << Sample::FewDigitsAnyExponent;
-}
+    const char *name;
+    Sample sample;
+};
 
-// Written exactly as the C library writes it with "%.15G" in the C locale (the process runs in it
-// unless a test changes it).
-void TestNumberFormat::agreesWithCFormatting()
+class AgreesWithCFormatting : public testing::TestWithParam<SampleRow>
+{};
+
+// Written exactly as the C library writes it with "%.15G" in the C locale.
+TEST_P(AgreesWithCFormatting, OnRandomValues)
 {
-    QFETCH(Sample, sample);
     std::mt19937_64 random(20261208);
     for (int i = 0; i < 200'000; ++i) {
-        const double value = RandomValue(sample, random);
+        const double value = RandomValue(GetParam().sample, random);
         if (!std::isfinite(value) || value == 0.0)
             continue;
         char expected[40];
         std::snprintf(expected, sizeof expected, "%.15G", value);
-        const QString actual = ToQString(FormatNumber(value));
-        if (actual != QLatin1String(expected))
-            QFAIL(qPrintable(Exact(value) + ": " + actual + " instead of " + expected));
+        ASSERT_EQ(FormatNumber(value), Utf16(expected)) << Exact(value);
     }
 }
 
-QTEST_GUILESS_MAIN(TestNumberFormat)
-#include "tst_number_format.moc"
+INSTANTIATE_TEST_SUITE_P(Samples, AgreesWithCFormatting,
+                         testing::Values(SampleRow{"any_bit_pattern", Sample::AnyBits},
+                                         SampleRow{"fixed_notation_range", Sample::FixedRange},
+                                         SampleRow{"large_whole_numbers", Sample::LargeRange},
+                                         SampleRow{"short_decimals", Sample::ShortDecimal},
+                                         SampleRow{"few_digits_any_exponent",
+                                                   Sample::FewDigitsAnyExponent}),
+                         RowName());
+
+} // namespace

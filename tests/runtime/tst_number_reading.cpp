@@ -1,214 +1,183 @@
-#include "runtime/error.h"
-#include "runtime/number_reading.h"
-#include "test_text.h"
-
-#include <QElapsedTimer>
-#include <QTest>
+#include "error.h"
+#include "number_reading.h"
+#include "table_test.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <random>
-#include <string>
 
+using tenvex::Error;
 using tenvex::ErrorKind;
 using tenvex::ReadNumber;
-using tenvex::RuntimeError;
-
-Q_DECLARE_METATYPE(ErrorKind)
 
 namespace {
 
-ErrorKind KindOfError(const QString &text)
+std::optional<ErrorKind> KindOfError(std::u16string_view text)
 {
     try {
-        (void)ReadNumber(View(text));
-    } catch (const RuntimeError &error) {
+        (void)ReadNumber(text);
+    } catch (const Error &error) {
         return error.kind();
     }
-    throw std::logic_error("no error raised");
+    return std::nullopt;
 }
 
-} // namespace
-
-class TestNumberReading : public QObject
+struct ReadRow
 {
-    Q_OBJECT
-
-private slots:
-    void readsNumber_data();
-    void readsNumber();
-    void rejectsText_data();
-    void rejectsText();
-    void messageQuotesText_data();
-    void messageQuotesText();
-    void longTextIsQuick_data();
-    void longTextIsQuick();
-    void agreesWithCReading();
+    const char *name;
+    std::u16string_view text;
+    double expected;
 };
 
-void TestNumberReading::readsNumber_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("expected");
+class ReadsNumber : public testing::TestWithParam<ReadRow>
+{};
 
-    QTest::newRow("integer") << "5" << 5.0;
-    QTest::newRow("decimal") << "2.5" << 2.5;
-    QTest::newRow("point last") << "5." << 5.0;
-    QTest::newRow("point first") << ".5" << 0.5;
-    QTest::newRow("leading zeros") << "000123.4500" << 123.45;
-    QTest::newRow("leading blanks") << " \t\r\n5" << 5.0;
-    QTest::newRow("plus") << "+5" << 5.0;
-    QTest::newRow("minus") << "-5" << -5.0;
-    QTest::newRow("unicode minus") << QStringLiteral("\u22125") << -5.0;
-    QTest::newRow("negative zero") << "-0" << -0.0;
-    QTest::newRow("exponent") << "2.5E3" << 2500.0;
-    QTest::newRow("small e, negative exponent") << "2.5e-3" << 0.0025;
-    QTest::newRow("exponent with plus") << "1e+2" << 100.0;
-    QTest::newRow("point before exponent") << "5.e1" << 50.0;
-    QTest::newRow("marker without digits") << "5e" << 5.0;
-    QTest::newRow("marker and sign without digits") << "5e+" << 5.0;
-    QTest::newRow("marker then unit") << "5E kV" << 5.0;
-    QTest::newRow("unit after number") << "2.5 kV" << 2.5;
-    QTest::newRow("trailing blanks") << "7  " << 7.0;
-    QTest::newRow("point then letter") << "1.5.x" << 1.5;
-    QTest::newRow("blank then point") << "1 .5" << 1.0;
-    QTest::newRow("decimal one tenth") << "0.1" << 0.1;
-    QTest::newRow("halfway rounds to even") << "9007199254740993" << 9007199254740992.0;
-    QTest::newRow("digit far past halfway")
-        << "9007199254740993.00000000000000000000001" << 9007199254740994.0;
-    QTest::newRow("largest double")
-        << "1.7976931348623157e308" << std::numeric_limits<double>::max();
-    QTest::newRow("smallest normal")
-        << "2.2250738585072014e-308" << std::numeric_limits<double>::min();
-    QTest::newRow("smallest subnormal")
-        << "4.9406564584124654e-324" << std::numeric_limits<double>::denorm_min();
-    QTest::newRow("below subnormal is zero") << "1e-400" << 0.0;
-    QTest::newRow("negative below subnormal") << "-1e-400" << -0.0;
-    QTest::newRow("zero with huge exponent") << "0e999999" << 0.0;
-    QTest::newRow("exponent beyond any integer") << "1e-99999999999999999999999" << 0.0;
-    QTest::newRow("zero, exponent beyond any integer") << "0.0e99999999999999999999999" << 0.0;
-    QTest::newRow("fraction zeros and exponent") << "0.000000000000000000000000001e27" << 1.0;
+TEST_P(ReadsNumber, AsTheNearestDouble)
+{
+    EXPECT_EQ(Exact(ReadNumber(GetParam().text)), Exact(GetParam().expected));
 }
 
-void TestNumberReading::readsNumber()
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadsNumber,
+    testing::Values(
+        ReadRow{"integer", u"5", 5.0}, ReadRow{"decimal", u"2.5", 2.5},
+        ReadRow{"point_last", u"5.", 5.0}, ReadRow{"point_first", u".5", 0.5},
+        ReadRow{"leading_zeros", u"000123.4500", 123.45},
+        ReadRow{"leading_blanks", u" \t\r\n5", 5.0}, ReadRow{"plus", u"+5", 5.0},
+        ReadRow{"minus", u"-5", -5.0}, ReadRow{"unicode_minus", u"\u22125", -5.0},
+        ReadRow{"negative_zero", u"-0", -0.0}, ReadRow{"exponent", u"2.5E3", 2500.0},
+        ReadRow{"small_e_negative_exponent", u"2.5e-3", 0.0025},
+        ReadRow{"exponent_with_plus", u"1e+2", 100.0},
+        ReadRow{"point_before_exponent", u"5.e1", 50.0},
+        ReadRow{"marker_without_digits", u"5e", 5.0},
+        ReadRow{"marker_and_sign_without_digits", u"5e+", 5.0},
+        ReadRow{"marker_then_unit", u"5E kV", 5.0}, ReadRow{"unit_after_number", u"2.5 kV", 2.5},
+        ReadRow{"trailing_blanks", u"7  ", 7.0}, ReadRow{"point_then_letter", u"1.5.x", 1.5},
+        ReadRow{"blank_then_point", u"1 .5", 1.0}, ReadRow{"decimal_one_tenth", u"0.1", 0.1},
+        ReadRow{"halfway_rounds_to_even", u"9007199254740993", 9007199254740992.0},
+        ReadRow{"digit_far_past_halfway", u"9007199254740993.00000000000000000000001",
+                9007199254740994.0},
+        ReadRow{"largest_double", u"1.7976931348623157e308", std::numeric_limits<double>::max()},
+        ReadRow{"smallest_normal", u"2.2250738585072014e-308", std::numeric_limits<double>::min()},
+        ReadRow{"smallest_subnormal", u"4.9406564584124654e-324",
+                std::numeric_limits<double>::denorm_min()},
+        ReadRow{"below_subnormal_is_zero", u"1e-400", 0.0},
+        ReadRow{"negative_below_subnormal", u"-1e-400", -0.0},
+        ReadRow{"zero_with_huge_exponent", u"0e999999", 0.0},
+        ReadRow{"exponent_beyond_any_integer", u"1e-99999999999999999999999", 0.0},
+        ReadRow{"zero_exponent_beyond_any_integer", u"0.0e99999999999999999999999", 0.0},
+        ReadRow{"fraction_zeros_and_exponent", u"0.000000000000000000000000001e27", 1.0}),
+    RowName());
+
+struct RefuseRow
 {
-    QFETCH(QString, text);
-    QFETCH(double, expected);
-    QCOMPARE(Exact(ReadNumber(View(text))), Exact(expected));
+    const char *name;
+    std::u16string_view text;
+    ErrorKind kind;
+};
+
+class RefusesText : public testing::TestWithParam<RefuseRow>
+{};
+
+TEST_P(RefusesText, WithItsKindOfError)
+{
+    EXPECT_EQ(KindOfError(GetParam().text), GetParam().kind);
 }
 
-void TestNumberReading::rejectsText_data()
+const std::u16string FourHundredNines(400, u'9');
+
+INSTANTIATE_TEST_SUITE_P(
+    NotANumber, RefusesText,
+    testing::Values(RefuseRow{"empty", u"", ErrorKind::NotANumber},
+                    RefuseRow{"blanks_only", u" \t ", ErrorKind::NotANumber},
+                    RefuseRow{"letters", u"abc", ErrorKind::NotANumber},
+                    RefuseRow{"sign_only", u"-", ErrorKind::NotANumber},
+                    RefuseRow{"unicode_minus_only", u"\u2212", ErrorKind::NotANumber},
+                    RefuseRow{"point_only", u".", ErrorKind::NotANumber},
+                    RefuseRow{"sign_and_point", u"-.", ErrorKind::NotANumber},
+                    RefuseRow{"exponent_only", u"e5", ErrorKind::NotANumber},
+                    RefuseRow{"two_signs", u"+-5", ErrorKind::NotANumber},
+                    RefuseRow{"infinity", u"inf", ErrorKind::NotANumber},
+                    RefuseRow{"not_a_number", u"nan", ErrorKind::NotANumber},
+                    RefuseRow{"no_break_space_first", u"\u00A05", ErrorKind::NotANumber}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    Ambiguous, RefusesText,
+    testing::Values(RefuseRow{"decimal_comma", u"1,5", ErrorKind::AmbiguousNumber},
+                    RefuseRow{"comma_grouping", u"1,000", ErrorKind::AmbiguousNumber},
+                    RefuseRow{"second_point", u"1.2.3", ErrorKind::AmbiguousNumber},
+                    RefuseRow{"apostrophe_grouping", u"1'000", ErrorKind::AmbiguousNumber},
+                    RefuseRow{"underscore_grouping", u"1_000", ErrorKind::AmbiguousNumber},
+                    RefuseRow{"blank_grouping", u"1 000", ErrorKind::AmbiguousNumber},
+                    RefuseRow{"tab_grouping", u"1\t000", ErrorKind::AmbiguousNumber},
+                    RefuseRow{"no_break_space_grouping", u"1\u00A0000", ErrorKind::AmbiguousNumber},
+                    RefuseRow{"narrow_no_break_space_grouping", u"1\u202F000",
+                              ErrorKind::AmbiguousNumber},
+                    RefuseRow{"negative_decimal_comma", u"-1,5", ErrorKind::AmbiguousNumber},
+                    RefuseRow{"comma_after_exponent", u"1e5,3", ErrorKind::AmbiguousNumber}),
+    RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    TooLarge, RefusesText,
+    testing::Values(RefuseRow{"just_above_the_largest_double", u"1.7976931348623159e308",
+                              ErrorKind::NumberTooLarge},
+                    RefuseRow{"e309", u"1e309", ErrorKind::NumberTooLarge},
+                    RefuseRow{"negative_e309", u"-1e309", ErrorKind::NumberTooLarge},
+                    RefuseRow{"four_hundred_digits", FourHundredNines, ErrorKind::NumberTooLarge},
+                    RefuseRow{"exponent_beyond_any_integer", u"1e99999999999999999999999",
+                              ErrorKind::NumberTooLarge}),
+    RowName());
+
+TEST(ReadNumber, ErrorCarriesTheWholeText)
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<ErrorKind>("kind");
-
-    QTest::newRow("empty") << "" << ErrorKind::NotANumber;
-    QTest::newRow("blanks only") << " \t " << ErrorKind::NotANumber;
-    QTest::newRow("letters") << "abc" << ErrorKind::NotANumber;
-    QTest::newRow("sign only") << "-" << ErrorKind::NotANumber;
-    QTest::newRow("unicode minus only") << QStringLiteral("\u2212") << ErrorKind::NotANumber;
-    QTest::newRow("point only") << "." << ErrorKind::NotANumber;
-    QTest::newRow("sign and point") << "-." << ErrorKind::NotANumber;
-    QTest::newRow("exponent only") << "e5" << ErrorKind::NotANumber;
-    QTest::newRow("two signs") << "+-5" << ErrorKind::NotANumber;
-    QTest::newRow("infinity") << "inf" << ErrorKind::NotANumber;
-    QTest::newRow("not-a-number") << "nan" << ErrorKind::NotANumber;
-    QTest::newRow("no-break space first") << QStringLiteral("\u00A05") << ErrorKind::NotANumber;
-
-    QTest::newRow("decimal comma") << "1,5" << ErrorKind::AmbiguousNumber;
-    QTest::newRow("comma grouping") << "1,000" << ErrorKind::AmbiguousNumber;
-    QTest::newRow("second point") << "1.2.3" << ErrorKind::AmbiguousNumber;
-    QTest::newRow("apostrophe grouping") << "1'000" << ErrorKind::AmbiguousNumber;
-    QTest::newRow("underscore grouping") << "1_000" << ErrorKind::AmbiguousNumber;
-    QTest::newRow("blank grouping") << "1 000" << ErrorKind::AmbiguousNumber;
-    QTest::newRow("tab grouping") << "1\t000" << ErrorKind::AmbiguousNumber;
-    QTest::newRow("no-break space grouping")
-        << QStringLiteral("1\u00A0000") << ErrorKind::AmbiguousNumber;
-    QTest::newRow("narrow no-break space grouping")
-        << QStringLiteral("1\u202F000") << ErrorKind::AmbiguousNumber;
-    QTest::newRow("negative decimal comma") << "-1,5" << ErrorKind::AmbiguousNumber;
-    QTest::newRow("comma after exponent") << "1e5,3" << ErrorKind::AmbiguousNumber;
-
-    QTest::newRow("just above the largest double")
-        << "1.7976931348623159e308" << ErrorKind::NumberOverflow;
-    QTest::newRow("1e309") << "1e309" << ErrorKind::NumberOverflow;
-    QTest::newRow("negative 1e309") << "-1e309" << ErrorKind::NumberOverflow;
-    QTest::newRow("400 digits") << QString(400, u'9') << ErrorKind::NumberOverflow;
-    QTest::newRow("exponent beyond any integer")
-        << "1e99999999999999999999999" << ErrorKind::NumberOverflow;
-}
-
-void TestNumberReading::rejectsText()
-{
-    QFETCH(QString, text);
-    QFETCH(ErrorKind, kind);
-    QCOMPARE(KindOfError(text), kind);
-}
-
-void TestNumberReading::messageQuotesText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("quoted");
-
-    QTest::newRow("short text whole") << "abc"
-                                      << "\"abc\"";
-    QTest::newRow("non-ASCII kept")
-        << QStringLiteral("1,5\u00A0\u00B5m") << QStringLiteral("\"1,5\u00A0\u00B5m\"");
-    QTest::newRow("long text cut")
-        << QString(5000, u'x') << QString(u'"' + QString(40, u'x') + u'\u2026' + u'"');
-}
-
-void TestNumberReading::messageQuotesText()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, quoted);
+    const std::u16string text = u"1,5\u00A0\u00B5m";
     try {
-        (void)ReadNumber(View(text));
-        QFAIL("no error raised");
-    } catch (const RuntimeError &error) {
-        const QString message = QString::fromUtf8(error.what());
-        QVERIFY2(message.startsWith(quoted + u' '), qPrintable(message));
+        (void)ReadNumber(text);
+        FAIL() << "no error raised";
+    } catch (const Error &error) {
+        EXPECT_EQ(error.text(), text);
     }
 }
 
-void TestNumberReading::longTextIsQuick_data()
+struct LongRow
 {
-    constexpr qsizetype Million = 1'000'000;
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("reads");
+    const char *name;
+    std::u16string text;
+    bool reads;
+};
 
-    QTest::newRow("a million digits overflow") << QString(Million, u'7') << false;
-    QTest::newRow("a million blanks") << QString(Million, u' ') << false;
-    QTest::newRow("a million fraction zeros")
-        << QString("0." + QString(Million, u'0') + u'1') << true;
-    QTest::newRow("a million zeros scaled back")
-        << QString(u'1' + QString(Million, u'0') + "e-1000000") << true;
-    QTest::newRow("a million digits then text")
-        << QString("1." + QString(Million, u'3') + "kV") << true;
-}
+class LongTextIsQuick : public testing::TestWithParam<LongRow>
+{};
 
-void TestNumberReading::longTextIsQuick()
+TEST_P(LongTextIsQuick, ReadOrRefusedInLinearTime)
 {
-    QFETCH(QString, text);
-    QFETCH(bool, reads);
-    QElapsedTimer timer;
-    timer.start();
-    bool didRead = true;
-    try {
-        (void)ReadNumber(View(text));
-    } catch (const RuntimeError &) {
-        didRead = false;
-    }
-    QCOMPARE(didRead, reads);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(!KindOfError(GetParam().text).has_value(), GetParam().reads);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
     // Milliseconds in an optimised build; the bound leaves room for sanitizers and a busy machine.
-    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
+    EXPECT_LT(elapsed, std::chrono::seconds(1));
 }
+
+constexpr std::size_t Million = 1'000'000;
+
+INSTANTIATE_TEST_SUITE_P(
+    MillionUnits, LongTextIsQuick,
+    testing::Values(
+        LongRow{"digits_overflow", std::u16string(Million, u'7'), false},
+        LongRow{"blanks", std::u16string(Million, u' '), false},
+        LongRow{"fraction_zeros", u"0." + std::u16string(Million, u'0') + u'1', true},
+        LongRow{"zeros_scaled_back", u'1' + std::u16string(Million, u'0') + u"e-1000000", true},
+        LongRow{"digits_then_text", u"1." + std::u16string(Million, u'3') + u"kV", true}),
+    RowName());
 
 // Random decimal texts of 1 to 25 digits and every exponent up to the ends of the double range
 // read as the C library reads them (it rounds correctly too), wherever it reads them without a
 // range error.
-void TestNumberReading::agreesWithCReading()
+TEST(ReadNumber, AgreesWithCReading)
 {
     std::mt19937_64 random(1208);
     for (int i = 0; i < 200'000; ++i) {
@@ -225,10 +194,8 @@ void TestNumberReading::agreesWithCReading()
         const double expected = std::strtod(text.c_str(), nullptr);
         if (errno == ERANGE)
             continue;
-        const QString input = QString::fromStdString(text);
-        QCOMPARE(Exact(ReadNumber(View(input))), Exact(expected));
+        ASSERT_EQ(Exact(ReadNumber(Utf16(text))), Exact(expected)) << text;
     }
 }
 
-QTEST_GUILESS_MAIN(TestNumberReading)
-#include "tst_number_reading.moc"
+} // namespace

@@ -40,8 +40,8 @@ def main():
             edit = [child for child in nodes(node) if child.getRoleName() == "text"]
             entries = [child.name for child in nodes(node) if child.getRoleName() == "list item"]
             found.setdefault("prefixes", []).append((text_of(edit[0]), entries))
-        elif role == "label" and node.parent.name == "To":
-            found["result"] = node.name
+        elif role == "label" and node.name == "Result":
+            found["result"] = node.description
         elif role == "push button":
             found["button"] = node.name
     expected = {

@@ -1,8 +1,9 @@
+#include "error_report.h"
+#include "main_window.h"
 #include "modal_watchdog.h"
-#include "runtime/application.h"
-#include "runtime/error_report.h"
-#include "window/main_window.h"
-#include "window/result_label.h"
+#include "qt_application.h"
+#include "qt_form.h"
+#include "result_label.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -18,7 +19,7 @@
 
 #include <memory>
 
-using tenvex::MainWindow;
+using tenvex::QtForm;
 using tenvex::ResultLabel;
 
 namespace {
@@ -76,7 +77,7 @@ private:
     void typePrefix(QComboBox *box, const QString &text) const;
     void clickConvert() const;
 
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<QtForm> m_window;
     tenvex::ErrorReporter m_previousReporter;
     QStringList m_reports;
     ModalWatchdog m_watchdog;
@@ -92,8 +93,8 @@ void TestMainWindow::init()
     m_reports.clear();
     m_previousReporter = tenvex::SetErrorReporter(
         [this](QWidget *, const QString &message) { m_reports << message; });
-    m_window = std::make_unique<MainWindow>();
-    tenvex::ShowForm(*m_window);
+    m_window = std::make_unique<QtForm>(tenvex::MainWindow);
+    m_window->open();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
@@ -260,10 +261,10 @@ void TestMainWindow::stateAfterLoad()
 // State: a window larger than the screen. Expected: centred all the same, edges negative.
 void TestMainWindow::largeWindowGetsNegativeEdges()
 {
-    MainWindow large;
+    QtForm large(tenvex::MainWindow);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     large.resize(screen.width() + 200, screen.height() + 100);
-    tenvex::ShowForm(large);
+    large.open();
     QCOMPARE(large.frameGeometry().center(), screen.center());
     QVERIFY(large.frameGeometry().left() < screen.left());
     QVERIFY(large.frameGeometry().top() < screen.top());
@@ -557,7 +558,10 @@ void TestMainWindow::accessibility()
     QCOMPARE(control<QLineEdit>("txtFrom")->accessibleName(), "Quantity");
     QCOMPARE(control<QComboBox>("cmbFromUnit")->accessibleName(), "From prefix");
     QCOMPARE(control<QComboBox>("cmbToUnit")->accessibleName(), "To prefix");
-    QCOMPARE(control<QPushButton>("cmdCalculate")->accessibleName(), "Convert");
+    QAccessibleInterface *button
+        = QAccessible::queryAccessibleInterface(control<QPushButton>("cmdCalculate"));
+    QVERIFY(button);
+    QCOMPARE(button->text(QAccessible::Name), "Convert");
 
     // What a screen reader reads for the result: the full text, even where the label shows less.
     typeInput("1234567890123456");
@@ -565,7 +569,8 @@ void TestMainWindow::accessibility()
     QAccessibleInterface *result
         = QAccessible::queryAccessibleInterface(control<ResultLabel>("lblTo"));
     QVERIFY(result);
-    QCOMPARE(result->text(QAccessible::Name), "1.23456789012346E+15");
+    QCOMPARE(result->text(QAccessible::Name), "Result");
+    QCOMPARE(result->text(QAccessible::Description), "1.23456789012346E+15");
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -2,8 +2,6 @@
 
 #include <QLabel>
 
-#include <functional>
-
 namespace tenvex {
 
 // The result label. Its caption is the full result text; when that is wider than the label it
@@ -36,11 +34,5 @@ private:
 
     QString m_caption;
 };
-
-// The longest form of a number text that fits: the text itself, or its leading digits and its
-// exponent with an ellipsis between them (a fraction loses its last digits instead, and a long
-// whole number is put in exponent form to be shortened). `fits` tells whether a form fits.
-[[nodiscard]] QString ShortenedNumber(const QString &text,
-                                      const std::function<bool(const QString &)> &fits);
 
 } // namespace tenvex

@@ -1,4 +1,4 @@
-#include "screen.h"
+#include "window_frame.h"
 
 #include <QGuiApplication>
 #include <QMargins>
@@ -108,8 +108,7 @@ QRect PrimaryScreenGeometry()
     return screen ? screen->geometry() : QRect();
 }
 
-WindowFrame::WindowFrame(QWidget &window)
-    : m_window(window)
+QMargins FrameMargins(const QWidget &window)
 {
     const WId native = window.winId(); // creates the native window, still unmapped
 #ifdef TENVEX_HAVE_XCB
@@ -118,26 +117,12 @@ WindowFrame::WindowFrame(QWidget &window)
         const QMargins pixels
             = EstimatedFrameExtents(x11->connection(), static_cast<xcb_window_t>(native));
         const qreal ratio = window.devicePixelRatioF();
-        m_margins = QMargins(qRound(pixels.left() / ratio), qRound(pixels.top() / ratio),
-                             qRound(pixels.right() / ratio), qRound(pixels.bottom() / ratio));
-        return;
+        return {qRound(pixels.left() / ratio), qRound(pixels.top() / ratio),
+                qRound(pixels.right() / ratio), qRound(pixels.bottom() / ratio)};
     }
 #endif
     Q_UNUSED(native);
-    m_margins = window.windowHandle()->frameMargins();
-}
-
-QSize WindowFrame::outerSize() const
-{
-    return m_window.size().grownBy(m_margins);
-}
-
-void WindowFrame::moveTo(QPoint corner)
-{
-    // move() places the frame by the frame the toolkit knows of, which before the window is first
-    // shown may be none at all: the client area goes where the known frame leaves it.
-    const QPoint knownFrame = m_window.geometry().topLeft() - m_window.pos();
-    m_window.move(corner + QPoint(m_margins.left(), m_margins.top()) - knownFrame);
+    return window.windowHandle()->frameMargins();
 }
 
 } // namespace tenvex

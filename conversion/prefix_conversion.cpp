@@ -1,0 +1,43 @@
+#include "prefix_conversion.h"
+
+#include "error.h"
+#include "floating_point.h"
+#include "number_format.h"
+#include "number_reading.h"
+
+#include <algorithm>
+
+namespace tenvex {
+
+namespace {
+
+const PrefixEntry &FindPrefix(std::u16string_view name, ErrorKind unknown)
+{
+    const auto *row = std::ranges::find(PrefixTable, name, &PrefixEntry::name);
+    if (row == PrefixTable.end())
+        throw Error(unknown, name);
+    return *row;
+}
+
+double ScaleFrom(double value, std::u16string_view fromName)
+{
+    const PrefixEntry &prefix = FindPrefix(fromName, ErrorKind::UnknownFromPrefix);
+    return prefix.exponent == 0 ? value : CheckedProduct(prefix.factor, value);
+}
+
+double ScaleTo(double value, std::u16string_view toName)
+{
+    const PrefixEntry &prefix = FindPrefix(toName, ErrorKind::UnknownToPrefix);
+    return prefix.exponent == 0 ? value : CheckedQuotient(value, prefix.factor);
+}
+
+} // namespace
+
+std::u16string ConvertQuantity(std::u16string_view inputText, std::u16string_view fromName,
+                               std::u16string_view toName)
+{
+    const double value = ScaleFrom(ReadNumber(inputText), fromName);
+    return FormatNumber(ScaleTo(value, toName));
+}
+
+} // namespace tenvex

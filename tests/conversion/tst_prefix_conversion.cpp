@@ -1,0 +1,172 @@
+#include "error.h"
+#include "prefix_conversion.h"
+#include "table_test.h"
+
+#include <charconv>
+#include <clocale>
+#include <optional>
+#include <string>
+
+using tenvex::ConvertQuantity;
+using tenvex::Error;
+using tenvex::ErrorKind;
+
+namespace {
+
+struct ConvertRow
+{
+    const char *name;
+    std::u16string_view input;
+    std::u16string_view from;
+    std::u16string_view to;
+    std::u16string_view expected;
+};
+
+class Converts : public testing::TestWithParam<ConvertRow>
+{};
+
+TEST_P(Converts, ToTheExpectedText)
+{
+    const ConvertRow &row = GetParam();
+    EXPECT_EQ(ConvertQuantity(row.input, row.from, row.to), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quantities, Converts,
+    testing::Values(ConvertRow{"unit_to_unit", u"1", u"Unit", u"Unit", u"1"},
+                    ConvertRow{"kilo_to_unit", u"1", u"Kilo (K)", u"Unit", u"1000"},
+                    ConvertRow{"unit_to_kilo", u"1", u"Unit", u"Kilo (K)", u"0.001"},
+                    ConvertRow{"mega_to_kilo", u"5", u"Mega (M)", u"Kilo (K)", u"5000"},
+                    ConvertRow{"kilo_to_mega", u"5000", u"Kilo (K)", u"Mega (M)", u"5"},
+                    ConvertRow{"negative_kilo_to_unit", u"-2", u"Kilo (K)", u"Unit", u"-2000"},
+                    ConvertRow{"kilo_to_milli", u"2.5", u"Kilo (K)", u"milli (m)", u"2500000"},
+                    ConvertRow{"milli_to_kilo", u"2500000", u"milli (m)", u"Kilo (K)", u"2.5"},
+                    ConvertRow{"milli_to_unit", u"7", u"milli (m)", u"Unit", u"0.007"},
+                    ConvertRow{"unit_to_milli", u"0.007", u"Unit", u"milli (m)", u"7"},
+                    ConvertRow{"deci_source_in_no_list", u"5", u"deci (d)", u"Unit", u"0.5"},
+                    ConvertRow{"deci_target", u"5", u"Unit", u"deci (d)", u"50"},
+                    ConvertRow{"centi_to_unit", u"250", u"centi (c)", u"Unit", u"2.5"},
+                    ConvertRow{"micro_to_nano", u"1.5", u"micro (u)", u"nano (n)", u"1500"},
+                    ConvertRow{"nano_to_micro", u"1500", u"nano (n)", u"micro (u)", u"1.5"},
+                    ConvertRow{"giga_to_micro", u"3", u"Giga (G)", u"micro (u)", u"3E+15"},
+                    ConvertRow{"tera_to_pico", u"1", u"Tera (T)", u"pico (p)", u"1E+24"},
+                    ConvertRow{"pico_to_tera", u"1", u"pico (p)", u"Tera (T)", u"1E-24"},
+                    // Where a power function that is not correctly rounded shows its last bit.
+                    ConvertRow{"unit_to_pico", u"1", u"Unit", u"pico (p)", u"1000000000000"},
+                    ConvertRow{"unit_to_micro", u"1", u"Unit", u"micro (u)", u"1000000"},
+                    ConvertRow{"deci_to_pico", u"0.1", u"deci (d)", u"pico (p)", u"10000000000"},
+                    ConvertRow{"unit_text_after_number", u"2.5 kV", u"Kilo (K)", u"Unit", u"2500"},
+                    ConvertRow{"unicode_minus", u"\u22123", u"Kilo (K)", u"Unit", u"-3000"},
+                    ConvertRow{"negative_zero_written_0", u"-0", u"Kilo (K)", u"Unit", u"0"},
+                    ConvertRow{"near_the_largest_double", u"1e296", u"Tera (T)", u"Unit",
+                               u"1E+308"},
+                    ConvertRow{"underflow_to_zero", u"1e-300", u"pico (p)", u"Tera (T)", u"0"},
+                    ConvertRow{"subnormal_result_keeps_fewer_digits", u"1e-300", u"Unit",
+                               u"Tera (T)", u"9.99999999998465E-313"}),
+    RowName());
+
+std::optional<ErrorKind> ErrorOf(std::u16string_view input, std::u16string_view from,
+                                 std::u16string_view to)
+{
+    try {
+        (void)ConvertQuantity(input, from, to);
+    } catch (const Error &error) {
+        return error.kind();
+    }
+    return std::nullopt;
+}
+
+struct RaiseRow
+{
+    const char *name;
+    std::u16string_view input;
+    std::u16string_view from;
+    std::u16string_view to;
+    ErrorKind error;
+};
+
+class Raises : public testing::TestWithParam<RaiseRow>
+{};
+
+TEST_P(Raises, ItsError)
+{
+    const RaiseRow &row = GetParam();
+    EXPECT_EQ(ErrorOf(row.input, row.from, row.to), row.error);
+}
+
+using enum ErrorKind;
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, Raises,
+    testing::Values(
+        RaiseRow{"overflow_scaling_from_tera", u"1e300", u"Tera (T)", u"Unit", FloatingPointError},
+        RaiseRow{"overflow_scaling_to_pico", u"1e300", u"Unit", u"pico (p)", FloatingPointError},
+        RaiseRow{"negative_overflow", u"-1e300", u"Tera (T)", u"Unit", FloatingPointError},
+        RaiseRow{"source_in_small_letters", u"5", u"mega (m)", u"Unit", UnknownFromPrefix},
+        RaiseRow{"target_in_small_letters", u"5", u"Unit", u"mega (m)", UnknownToPrefix},
+        RaiseRow{"kilo_with_small_k", u"5", u"Kilo (K)", u"kilo (k)", UnknownToPrefix},
+        RaiseRow{"empty_target", u"5", u"Unit", u"", UnknownToPrefix},
+        RaiseRow{"empty_source", u"5", u"", u"Unit", UnknownFromPrefix},
+        RaiseRow{"placeholder_name", u"5", u"prefix", u"Unit", UnknownFromPrefix},
+        RaiseRow{"trailing_blank", u"5", u"Kilo (K) ", u"Unit", UnknownFromPrefix},
+        RaiseRow{"blank_missing", u"5", u"Kilo(K)", u"Unit", UnknownFromPrefix},
+        RaiseRow{"micro_sign", u"5", u"micro (\u00B5)", u"Unit", UnknownFromPrefix},
+        RaiseRow{"symbol_alone", u"5", u"K", u"Unit", UnknownFromPrefix},
+        RaiseRow{"not_a_number", u"abc", u"Unit", u"Unit", NotANumber},
+        RaiseRow{"decimal_comma", u"1,5", u"Kilo (K)", u"Unit", AmbiguousNumber},
+        RaiseRow{"number_too_large", u"1e309", u"Unit", u"Unit", NumberTooLarge}),
+    RowName());
+
+// The first error in the order of the steps wins: number, source name, target name.
+INSTANTIATE_TEST_SUITE_P(
+    Order, Raises,
+    testing::Values(RaiseRow{"bad_number_before_bad_names", u"abc", u"x", u"y", NotANumber},
+                    RaiseRow{"bad_source_before_bad_target", u"5", u"x", u"y", UnknownFromPrefix},
+                    RaiseRow{"source_overflow_before_bad_target", u"1e300", u"Tera (T)", u"y",
+                             FloatingPointError},
+                    RaiseRow{"bad_source_before_target_overflow", u"1e300", u"x", u"pico (p)",
+                             UnknownFromPrefix}),
+    RowName());
+
+TEST(ConvertQuantity, UnknownPrefixErrorCarriesTheName)
+{
+    try {
+        (void)ConvertQuantity(u"5", u"Kilo (K)", u"kilo (k)");
+        FAIL() << "no error raised";
+    } catch (const Error &error) {
+        EXPECT_EQ(error.text(), u"kilo (k)");
+    }
+}
+
+// Each factor is the double nearest its power of ten, as the library reads "1e<exponent>".
+TEST(PrefixTable, FactorsAreTheNearestDoubles)
+{
+    for (const tenvex::PrefixEntry &row : tenvex::PrefixTable) {
+        const std::string decimal = "1e" + std::to_string(row.exponent);
+        double nearest = 0.0;
+        std::from_chars(decimal.data(), decimal.data() + decimal.size(), nearest);
+        EXPECT_EQ(Exact(row.factor), Exact(nearest)) << decimal;
+    }
+}
+
+// In a locale that writes 2,5 the program still reads and writes the decimal point ".".
+class InCommaLocale : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8"))
+            << "the de_DE.UTF-8 locale is missing: run scripts/install-deps.sh";
+        ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+};
+
+TEST_F(InCommaLocale, PointIsReadAndWritten)
+{
+    EXPECT_EQ(ConvertQuantity(u"2.5", u"Kilo (K)", u"Unit"), u"2500");
+    EXPECT_EQ(ConvertQuantity(u"2.5e-3", u"Kilo (K)", u"Unit"), u"2.5");
+    EXPECT_EQ(ErrorOf(u"2,5", u"Kilo (K)", u"Unit"), AmbiguousNumber);
+}
+
+} // namespace

@@ -1,0 +1,150 @@
+#include "error.h"
+#include "error_report.h"
+#include "qt_form.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <array>
+
+using tenvex::ControlDescription;
+using tenvex::ControlKind;
+using tenvex::EventBinding;
+using tenvex::EventKind;
+using tenvex::Form;
+using tenvex::FormDescription;
+using tenvex::QtForm;
+
+namespace {
+
+int Runs = 0;
+
+void FailingClick(Form &)
+{
+    ++Runs;
+    throw tenvex::Error(tenvex::ErrorKind::FloatingPointError);
+}
+
+void ReadsMissingControl(Form &form)
+{
+    (void)form.text(u"txtMissing");
+}
+
+constexpr std::array Controls{
+    ControlDescription{.name = u"cmdFail",
+                       .kind = ControlKind::CommandButton,
+                       .parent = u"frmTest",
+                       .geometry = {0, 0, 1500, 450},
+                       .text = u"Fail",
+                       .fontSize = 9.75,
+                       .tabIndex = 0},
+    ControlDescription{.name = u"cmdMissing",
+                       .kind = ControlKind::CommandButton,
+                       .parent = u"frmTest",
+                       .geometry = {0, 450, 1500, 450},
+                       .text = u"Missing",
+                       .fontSize = 9.75,
+                       .tabIndex = 1},
+};
+constexpr std::array Events{
+    EventBinding{u"cmdFail", EventKind::Click, FailingClick},
+    EventBinding{u"cmdMissing", EventKind::Click, ReadsMissingControl},
+};
+const FormDescription TestWindow{.name = u"frmTest",
+                                 .caption = u"Test",
+                                 .clientWidth = 3000,
+                                 .clientHeight = 1500,
+                                 .fontFace = u"Sans Serif",
+                                 .bold = false,
+                                 .controls = Controls,
+                                 .events = Events};
+
+} // namespace
+
+class TestErrorReport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void boundHandlerErrorsAreReported_data();
+    void boundHandlerErrorsAreReported();
+    void defaultReportIsACriticalMessageBox();
+
+private:
+    tenvex::ErrorReporter m_previousReporter;
+    QStringList m_reports;
+    QList<QWidget *> m_windows;
+};
+
+void TestErrorReport::init()
+{
+    m_reports.clear();
+    m_windows.clear();
+    m_previousReporter = tenvex::SetErrorReporter([this](QWidget *window, const QString &message) {
+        m_windows << window;
+        m_reports << message;
+    });
+}
+
+void TestErrorReport::cleanup()
+{
+    tenvex::SetErrorReporter(m_previousReporter);
+}
+
+void TestErrorReport::boundHandlerErrorsAreReported_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("handler's own error") << "cmdFail"
+                                         << "The result is too large: the calculation overflowed.";
+    QTest::newRow("control the window lacks") << "cmdMissing"
+                                              << "The window has no control named \"txtMissing\".";
+}
+
+// State: a window whose buttons' handlers fail. Action: two clicks.
+// Expected: two reports over the window, and the event loop goes on.
+void TestErrorReport::boundHandlerErrorsAreReported()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    QtForm window(TestWindow);
+    window.open();
+    auto *control = window.findChild<QPushButton *>(button);
+    QVERIFY(control);
+    QTest::mouseClick(control, Qt::LeftButton);
+    QTest::mouseClick(control, Qt::LeftButton);
+    QCOMPARE(m_reports, QStringList({message, message}));
+    QCOMPARE(m_windows, QList<QWidget *>({&window, &window}));
+}
+
+// The report a user sees: a modal message box over the window, with the critical icon, the
+// program's name as its title and the error's message as its text.
+void TestErrorReport::defaultReportIsACriticalMessageBox()
+{
+    tenvex::SetErrorReporter(m_previousReporter);
+    QCoreApplication::setApplicationName("Tenvex");
+    QtForm window(TestWindow);
+    window.open();
+    QString seen;
+    QTimer::singleShot(0, &window, [&seen, &window] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            seen = QStringLiteral("%1|%2|%3|%4")
+                       .arg(box->windowTitle(), box->text())
+                       .arg(box->icon() == QMessageBox::Critical)
+                       .arg(box->parentWidget() == &window ? "over the window" : "elsewhere");
+            box->accept();
+        }
+    });
+    const int runs = Runs;
+    QTest::mouseClick(window.findChild<QPushButton *>("cmdFail"), Qt::LeftButton);
+    QCOMPARE(Runs, runs + 1);
+    QCOMPARE(seen, "Tenvex|The result is too large: the calculation overflowed.|1|over the window");
+}
+
+QTEST_MAIN(TestErrorReport)
+#include "tst_error_report.moc"
