@@ -1,6 +1,7 @@
-// Reading, writing and whole conversions, each beside the C library doing the same job in the
-// same binary: strtod for reading, snprintf("%.15G") for writing, and both with the same scaling
-// for a conversion.
+// Reading, writing and whole conversions, each beside the standard library doing the same job in
+// the same binary. The floor of a conversion is std::from_chars, the two scalings and
+// std::to_chars(general, 15) on the same inputs; the C library's strtod, pow and
+// snprintf("%.15G") are kept beside it for reference.
 #include "number_format.h"
 #include "number_reading.h"
 #include "prefix_conversion.h"
@@ -8,10 +9,12 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -64,6 +67,27 @@ void ConvertQuantityTenvex(benchmark::State &state)
         benchmark::DoNotOptimize(tenvex::ConvertQuantity(text, u"Kilo (K)", u"milli (m)"));
 }
 
+// The least a conversion "Kilo (K)" to "milli (m)" can cost: the standard library reading and
+// writing, and the two scalings, with no checks and no reading rules of ours.
+void ConvertWithStandardLibrary(std::string_view text, char (&buffer)[32])
+{
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    benchmark::DoNotOptimize(value);
+    value = 1e3 * value;
+    value = value / 1e-3;
+    benchmark::DoNotOptimize(
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15));
+}
+
+void ConvertQuantityFloor(benchmark::State &state)
+{
+    const std::string_view text = Inputs[static_cast<std::size_t>(state.range(0))];
+    char buffer[32];
+    for (auto _ : state)
+        ConvertWithStandardLibrary(text, buffer);
+}
+
 // The same conversion, "Kilo (K)" to "milli (m)", with the C library reading and writing.
 void ConvertWithCLibrary(const char *text, char (&buffer)[32])
 {
@@ -95,6 +119,15 @@ void ConvertAllTenvex(benchmark::State &state)
     }
 }
 
+void ConvertAllFloor(benchmark::State &state)
+{
+    char buffer[32];
+    for (auto _ : state) {
+        for (const char *text : Inputs)
+            ConvertWithStandardLibrary(text, buffer);
+    }
+}
+
 void ConvertAllStrtodSnprintf(benchmark::State &state)
 {
     char buffer[32];
@@ -107,12 +140,14 @@ void ConvertAllStrtodSnprintf(benchmark::State &state)
 } // namespace
 
 BENCHMARK(ConvertAllTenvex);
+BENCHMARK(ConvertAllFloor);
 BENCHMARK(ConvertAllStrtodSnprintf);
 BENCHMARK(ReadNumberTenvex)->DenseRange(0, 5);
 BENCHMARK(ReadNumberStrtod)->DenseRange(0, 5);
 BENCHMARK(FormatNumberTenvex)->DenseRange(0, 5);
 BENCHMARK(FormatNumberSnprintf)->DenseRange(0, 5);
 BENCHMARK(ConvertQuantityTenvex)->DenseRange(0, 5);
+BENCHMARK(ConvertQuantityFloor)->DenseRange(0, 5);
 BENCHMARK(ConvertQuantityStrtodSnprintf)->DenseRange(0, 5);
 
 BENCHMARK_MAIN();

@@ -13,10 +13,11 @@ namespace {
 
 const PrefixEntry &FindPrefix(std::u16string_view name, ErrorKind unknown)
 {
-    const auto *row = std::ranges::find(PrefixTable, name, &PrefixEntry::name);
-    if (row == PrefixTable.end())
-        throw Error(unknown, name);
-    return *row;
+    for (const PrefixEntry &row : PrefixTable) {
+        if (row.name.size() == name.size() && std::ranges::equal(row.name, name))
+            return row;
+    }
+    throw Error(unknown, name);
 }
 
 double ScaleFrom(double value, std::u16string_view fromName)

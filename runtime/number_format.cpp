@@ -1,5 +1,6 @@
 #include "number_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 
@@ -21,11 +22,9 @@ std::u16string FormatNumber(double value)
     const char *const end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                           std::chars_format::general, SignificantDigits)
                                 .ptr;
-    std::u16string text(static_cast<const char *>(buffer.data()), end);
-    for (char16_t &unit : text) {
-        if (unit == u'e')
-            unit = u'E';
-    }
+    std::u16string text(static_cast<std::size_t>(end - buffer.data()), u'\0');
+    std::ranges::transform(buffer.data(), end, text.begin(),
+                           [](char c) { return c == 'e' ? u'E' : static_cast<char16_t>(c); });
     return text;
 }
 
