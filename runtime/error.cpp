@@ -48,6 +48,10 @@ const char *Error::what() const noexcept
         return "not a number";
     case ErrorKind::AmbiguousNumber:
         return "ambiguous number";
+    case ErrorKind::DoubledPoint:
+        return "doubled point";
+    case ErrorKind::TrailingDigits:
+        return "digits after the number";
     case ErrorKind::NumberTooLarge:
         return "number too large";
     case ErrorKind::UnknownFromPrefix:
@@ -71,7 +75,15 @@ std::u16string ErrorMessage(const Error &error)
     case ErrorKind::AmbiguousNumber:
         return Quoted(text)
             + u" could be read in more than one way. Write the decimal point as \".\" and no digit"
-              u" grouping, for example 1500.25.";
+              u" grouping: a single plain number, such as 1.5 or 1000.";
+    case ErrorKind::DoubledPoint:
+        return Quoted(text)
+            + u" has two points in a row. Write a single plain number, such as 1.5 or 1000.";
+    case ErrorKind::TrailingDigits:
+        return Quoted(text)
+            + u" is not a single plain number: more digits follow the number it begins with."
+              u" Write a single plain number, such as 1.5 or 1000; a unit after it, as in"
+              u" \"2.5 kV\", is fine.";
     case ErrorKind::NumberTooLarge:
         return Quoted(text) + u" is too large: numbers must stay below about 1.79E+308.";
     case ErrorKind::UnknownFromPrefix:

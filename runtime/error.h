@@ -10,7 +10,9 @@ namespace tenvex {
 // sentence the user reads.
 enum class ErrorKind {
     NotANumber,         // the input does not begin with a number
-    AmbiguousNumber,    // the number is followed by what would make it another number
+    AmbiguousNumber,    // a separator or blanks and a digit follow: another convention's number
+    DoubledPoint,       // two points in a row, and digits after them
+    TrailingDigits,     // more digits after the number: an expression or a second number
     NumberTooLarge,     // the number written is larger than the largest double
     UnknownFromPrefix,  // the source prefix name matches no prefix
     UnknownToPrefix,    // the target prefix name matches no prefix

@@ -3,6 +3,7 @@
 #include "error.h"
 #include "powers_of_ten.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
@@ -30,10 +31,7 @@ constexpr bool IsBlank(char16_t c)
 }
 
 // Blanks that separate digit groups, the no-break spaces among them.
-constexpr bool IsGroupSpace(char16_t c)
-{
-    return IsBlank(c) || c == u'\u00A0' || c == u'\u2009' || c == u'\u202F';
-}
+constexpr std::u16string_view GroupSpaces = u" \t\r\n\u00A0\u2009\u202F";
 
 constexpr bool IsSeparatorMark(char16_t c)
 {
@@ -143,16 +141,23 @@ void ScanExponent(Scanner &scanner, DecimalNumber &number)
     number.scale += negative ? -exponent : exponent;
 }
 
-// What follows the number must not turn it into another number in another convention.
-void RejectAmbiguousTail(const Scanner &scanner, std::u16string_view text)
+// What follows the number may be a word or a unit ("2.5 kV", "4.7uF"), but holds no other digit:
+// where it does, the text is a longer number in another convention ("1,5", "1 000"), a mistyped
+// one ("1..5") or an expression ("1/2", "2^10", "1e3e4"), and reading only its beginning would
+// show a wrong result as if it were right.
+void RejectTrailingDigits(const Scanner &scanner, std::u16string_view text)
 {
-    std::size_t next = scanner.position();
-    if (next < text.size() && IsSeparatorMark(text[next]) && scanner.digitAt(next + 1))
-        throw Error(ErrorKind::AmbiguousNumber, text);
-    while (next < text.size() && IsGroupSpace(text[next]))
-        ++next;
-    if (next != scanner.position() && scanner.digitAt(next))
-        throw Error(ErrorKind::AmbiguousNumber, text);
+    const std::size_t end = scanner.position();
+    const std::u16string_view rest = text.substr(end);
+    if (std::ranges::none_of(rest, IsDigit))
+        return;
+    if (text[end - 1] == u'.' && rest.starts_with(u'.'))
+        throw Error(ErrorKind::DoubledPoint, text);
+    const std::size_t afterBlanks = std::min(rest.find_first_not_of(GroupSpaces), rest.size());
+    const bool separated = IsSeparatorMark(rest.front()) && scanner.digitAt(end + 1);
+    const bool grouped = afterBlanks > 0 && scanner.digitAt(end + afterBlanks);
+    throw Error(separated || grouped ? ErrorKind::AmbiguousNumber : ErrorKind::TrailingDigits,
+                text);
 }
 
 DecimalNumber ScanNumber(std::u16string_view text)
@@ -167,7 +172,7 @@ DecimalNumber ScanNumber(std::u16string_view text)
     if (!ScanMantissa(scanner, text, number))
         throw Error(ErrorKind::NotANumber, text);
     ScanExponent(scanner, number);
-    RejectAmbiguousTail(scanner, text);
+    RejectTrailingDigits(scanner, text);
     return number;
 }
 

@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"marker_and_sign_without_digits", u"5e+", 5.0},
         ReadRow{"marker_then_unit", u"5E kV", 5.0}, ReadRow{"unit_after_number", u"2.5 kV", 2.5},
         ReadRow{"trailing_blanks", u"7  ", 7.0}, ReadRow{"point_then_letter", u"1.5.x", 1.5},
-        ReadRow{"blank_then_point", u"1 .5", 1.0}, ReadRow{"decimal_one_tenth", u"0.1", 0.1},
+        ReadRow{"decimal_one_tenth", u"0.1", 0.1},
         ReadRow{"halfway_rounds_to_even", u"9007199254740993", 9007199254740992.0},
         ReadRow{"digit_far_past_halfway", u"9007199254740993.00000000000000000000001",
                 9007199254740994.0},
@@ -119,6 +119,31 @@ INSTANTIATE_TEST_SUITE_P(
                               ErrorKind::AmbiguousNumber},
                     RefuseRow{"negative_decimal_comma", u"-1,5", ErrorKind::AmbiguousNumber},
                     RefuseRow{"comma_after_exponent", u"1e5,3", ErrorKind::AmbiguousNumber}),
+    RowName());
+
+// A word or unit after the number is ignored; another digit after it is not.
+INSTANTIATE_TEST_SUITE_P(WordAfterNumber, ReadsNumber,
+                         testing::Values(ReadRow{"unit_with_prefix_letter", u"4.7uF", 4.7},
+                                         ReadRow{"unit_with_superscript", u"2.5 m\u00B2", 2.5},
+                                         ReadRow{"two_points_and_a_word", u"1..x", 1.0},
+                                         ReadRow{"sentence_without_digits", u"12 apples, please.",
+                                                 12.0}),
+                         RowName());
+
+INSTANTIATE_TEST_SUITE_P(
+    DigitsAfterNumber, RefusesText,
+    testing::Values(RefuseRow{"fraction", u"1/2", ErrorKind::TrailingDigits},
+                    RefuseRow{"power", u"2^10", ErrorKind::TrailingDigits},
+                    RefuseRow{"times_power", u"3\u00D710^5", ErrorKind::TrailingDigits},
+                    RefuseRow{"second_exponent", u"1e3e4", ErrorKind::TrailingDigits},
+                    RefuseRow{"hexadecimal", u"0x1F", ErrorKind::TrailingDigits},
+                    RefuseRow{"difference", u"1-2", ErrorKind::TrailingDigits},
+                    RefuseRow{"blank_before_exponent", u"1 e3", ErrorKind::TrailingDigits},
+                    RefuseRow{"blank_then_point", u"1 .5", ErrorKind::TrailingDigits},
+                    RefuseRow{"unit_then_number", u"10 kV 3", ErrorKind::TrailingDigits},
+                    RefuseRow{"shortened_result_pasted", u"1.23456\u2026E-300",
+                              ErrorKind::TrailingDigits},
+                    RefuseRow{"doubled_point", u"1..5", ErrorKind::DoubledPoint}),
     RowName());
 
 INSTANTIATE_TEST_SUITE_P(
