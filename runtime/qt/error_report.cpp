@@ -13,6 +13,8 @@ void ShowMessageBox(QWidget *window, const QString &message)
 {
     QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), message,
                     QMessageBox::Ok, window);
+    // The message quotes what the user typed: it is shown as it stands, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -7,6 +7,10 @@
 #include <QApplication>
 #include <QFont>
 
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
 namespace tenvex {
 
 void InstallFontSubstitutes()
@@ -18,9 +22,43 @@ void InstallFontSubstitutes()
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
 }
 
+namespace {
+
+// What Qt says while it opens the display: held back, and passed on once the display is open.
+QStringList &StartupMessages()
+{
+    static QStringList messages;
+    return messages;
+}
+
+QtMessageHandler &DefaultMessageHandler()
+{
+    static QtMessageHandler handler = nullptr;
+    return handler;
+}
+
+// Qt ends a program that finds no display with a fatal message and abort(). Say so in one line
+// and end with a failure status instead.
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext &context,
+                           const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs("tenvex: no display could be opened; run it in a graphical session.\n", stderr);
+        std::_Exit(1);
+    }
+    StartupMessages() << qFormatLogMessage(type, context, message);
+}
+
+} // namespace
+
 int RunApplication(int &argc, char **argv, const FormDescription &description)
 {
+    DefaultMessageHandler() = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
+    qInstallMessageHandler(DefaultMessageHandler());
+    for (const QString &message : std::as_const(StartupMessages()))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+
     QApplication::setApplicationName(QString::fromUtf8(version::ApplicationName));
     QApplication::setOrganizationName(QString::fromUtf8(version::Organisation));
     QApplication::setApplicationVersion(QString::fromUtf8(version::VersionText));

@@ -7,6 +7,8 @@
 #include "result_label.h"
 #include "window_frame.h"
 
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +17,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace tenvex {
@@ -120,6 +123,52 @@ QWidget *CreateControl(const ControlDescription &description, QWidget *parent)
     qFatal("unknown control kind");
 }
 
+// An editable combo box as screen readers read it: by its accessible name, with its text as its
+// value and its line edit and list as its children. (Qt on Linux names an editable combo box
+// after its current text, which would name both prefix boxes "Unit".)
+class AccessibleComboBox final : public QAccessibleWidget
+{
+public:
+    explicit AccessibleComboBox(QComboBox *box)
+        : QAccessibleWidget(box, QAccessible::ComboBox)
+    {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Value ? box()->currentText() : QAccessibleWidget::text(kind);
+    }
+
+    int childCount() const override { return static_cast<int>(children().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const std::array<QObject *, 2> all = children();
+        return index >= 0 && index < childCount()
+            ? QAccessible::queryAccessibleInterface(all[static_cast<std::size_t>(index)])
+            : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        const std::array<QObject *, 2> all = children();
+        const auto found = std::ranges::find(all, child ? child->object() : nullptr);
+        return found == all.end() ? -1 : static_cast<int>(found - all.begin());
+    }
+
+private:
+    [[nodiscard]] QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
+    [[nodiscard]] std::array<QObject *, 2> children() const
+    {
+        return {box()->lineEdit(), box()->view()};
+    }
+};
+
+QAccessibleInterface *AccessibleInterface(const QString &, QObject *object)
+{
+    auto *box = qobject_cast<QComboBox *>(object);
+    return box && box->isEditable() ? new AccessibleComboBox(box) : nullptr;
+}
+
 bool TakesFocus(ControlKind kind)
 {
     return kind == ControlKind::TextBox || kind == ControlKind::ComboBox
@@ -131,6 +180,9 @@ bool TakesFocus(ControlKind kind)
 QtForm::QtForm(const FormDescription &description, QWidget *parent)
     : QWidget(parent)
 {
+    static const bool accessibleComboBoxes
+        = (QAccessible::installFactory(AccessibleInterface), true);
+    Q_UNUSED(accessibleComboBoxes);
     setObjectName(ToQString(description.name));
     setWindowTitle(ToQString(description.caption));
     // Drawn rather than read from an image file: no image plugins to load at start-up.

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 #include <algorithm>
 
@@ -54,29 +55,38 @@ void ResultLabel::changeEvent(QEvent *event)
         updateShownText();
 }
 
+// Every way of taking the result takes the whole text, shortened on screen or not: Copy in the
+// context menu, Ctrl+C, and a selection made with the mouse.
 void ResultLabel::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (!isShortened()) {
-        QLabel::contextMenuEvent(event);
-        return;
-    }
     QMenu menu(this);
-    menu.addAction(tr("&Copy"), this, &ResultLabel::copyCaption);
+    QAction *copy = menu.addAction(tr("&Copy"), this,
+                                   [this] { QApplication::clipboard()->setText(m_caption); });
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setEnabled(!m_caption.isEmpty());
     menu.exec(event->globalPos());
 }
 
 void ResultLabel::keyPressEvent(QKeyEvent *event)
 {
-    if (isShortened() && event->matches(QKeySequence::Copy)) {
-        copyCaption();
+    if (event->matches(QKeySequence::Copy)) {
+        if (!m_caption.isEmpty())
+            QApplication::clipboard()->setText(m_caption);
         return;
     }
     QLabel::keyPressEvent(event);
 }
 
-void ResultLabel::copyCaption() const
+void ResultLabel::mouseReleaseEvent(QMouseEvent *event)
 {
-    QApplication::clipboard()->setText(m_caption);
+    QLabel::mouseReleaseEvent(event);
+    if (!hasSelectedText())
+        return;
+    // A part of a shortened form is not the number: the selection is always the whole result.
+    setSelection(0, static_cast<int>(text().size()));
+    QClipboard *clipboard = QApplication::clipboard();
+    if (clipboard->supportsSelection())
+        clipboard->setText(m_caption, QClipboard::Selection);
 }
 
 } // namespace tenvex

@@ -7,7 +7,8 @@ namespace tenvex {
 // The result label. Its caption is the full result text; when that is wider than the label it
 // shows a shortened form that says so (leading digits, an ellipsis, and the exponent) with the
 // full text in its tooltip, so that a number is never clipped into a different-looking one.
-// Copying takes the full text.
+// Copying and selecting take the full text. Screen readers read it by its fixed accessible name,
+// with the full text as its description.
 class ResultLabel : public QLabel
 {
     Q_OBJECT
@@ -27,10 +28,10 @@ protected:
     void changeEvent(QEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     void updateShownText();
-    void copyCaption() const;
 
     QString m_caption;
 };

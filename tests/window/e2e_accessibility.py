@@ -1,5 +1,7 @@
-"""Reads the running program's window through the accessibility tree and checks its initial
-state: the input "1", both prefixes "Unit" with their ten list entries, the result "1"."""
+"""Reads the running program's window through the accessibility tree.
+  e2e_accessibility.py initial         the input "1", both prefixes "Unit" with their ten list
+                                       entries, each box named for its role, the result "1"
+  e2e_accessibility.py result TEXT     the result, by its fixed name, is TEXT"""
 import sys
 import time
 
@@ -29,31 +31,40 @@ def text_of(node):
     return node.queryText().getText(0, -1)
 
 
-def main():
-    application = find_application("Tenvex")
+def window_state():
     found = {}
-    for node in nodes(application):
+    for node in nodes(find_application("Tenvex")):
         role = node.getRoleName()
         if role == "text" and node.name == "Quantity":
             found["input"] = text_of(node)
         elif role == "combo box":
             edit = [child for child in nodes(node) if child.getRoleName() == "text"]
             entries = [child.name for child in nodes(node) if child.getRoleName() == "list item"]
-            found.setdefault("prefixes", []).append((text_of(edit[0]), entries))
+            found.setdefault("prefixes", []).append((node.name, text_of(edit[0]), entries))
         elif role == "label" and node.name == "Result":
             found["result"] = node.description
         elif role == "push button":
             found["button"] = node.name
-    expected = {
-        "input": "1",
-        "prefixes": [("Unit", LIST_ENTRIES), ("Unit", LIST_ENTRIES)],
-        "result": "1",
-        "button": "Convert",
-    }
-    if found != expected:
-        sys.exit(f"FAIL: the window shows {found}, expected {expected}")
-    print("initial state through the accessibility tree:", found["input"],
-          *(text for text, _ in found["prefixes"]), found["result"])
+    return found
+
+
+def main():
+    found = window_state()
+    if sys.argv[1] == "initial":
+        expected = {
+            "input": "1",
+            "prefixes": [("From prefix", "Unit", LIST_ENTRIES), ("To prefix", "Unit", LIST_ENTRIES)],
+            "result": "1",
+            "button": "Convert",
+        }
+        if found != expected:
+            sys.exit(f"FAIL: the window shows {found}, expected {expected}")
+        print("initial state through the accessibility tree:", found["input"],
+              *(f"{name}={text}" for name, text, _ in found["prefixes"]), found["result"])
+    elif found.get("result") != sys.argv[2]:
+        sys.exit(f"FAIL: the result reads {found.get('result')!r}, expected {sys.argv[2]!r}")
+    else:
+        print("result through the accessibility tree:", found["result"])
 
 
 main()

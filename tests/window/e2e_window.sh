@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Starts the real program on an X server with a window manager and checks, with X tools, that its
 # window appears with its client size, centred on the screen with its frame included; then,
-# through the accessibility tree, that it shows its initial state.
+# through the accessibility tree, that it shows its initial state; and that a long result is
+# taken whole by selection, Ctrl+C and a screen reader.
 #   e2e_window.sh PROGRAM
 # Exits 77 (skipped) when the tools are not installed.
 set -euo pipefail
 program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in Xvfb openbox xdotool xwininfo xprop dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+for tool in Xvfb openbox xdotool xwininfo xprop xclip dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: no pyatspi"; exit 77; }
@@ -37,4 +38,24 @@ expected_x=$(((screen_width - outer_width) / 2)) expected_y=$(((screen_height - 
 echo "frame ${outer_width}x${outer_height} at $x,$y; centred is $expected_x,$expected_y"
 ((x == expected_x && y == expected_y)) || fail "window not centred"
 
-/usr/bin/python3 "$here/e2e_accessibility.py" || fail "initial state"
+/usr/bin/python3 "$here/e2e_accessibility.py" initial || fail "initial state"
+
+# A result too long for its box, taken by selection, by Ctrl+C and by a screen reader: always
+# the whole text. Points are in pixels from the top-left corner of the client area.
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
+click 74 92
+xdotool key --window "$window" ctrl+a
+xdotool type --delay 20 -- "-1.23456789012345e-300"
+click 164 200
+readonly whole="-1.23456789012345E-300"
+xdotool mousemove --window "$window" 180 92 mousedown 1 mousemove --window "$window" 275 92 \
+    mouseup 1
+sleep 0.3
+selected=$(timeout 5 xclip -o -selection primary 2>/dev/null || true)
+[[ $selected == "$whole" ]] || fail "selecting the result gives '$selected', not '$whole'"
+xdotool key --window "$window" ctrl+c
+sleep 0.3
+copied=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+[[ $copied == "$whole" ]] || fail "Ctrl+C on the result gives '$copied', not '$whole'"
+echo "selection and Ctrl+C both give $whole"
+/usr/bin/python3 "$here/e2e_accessibility.py" result "$whole" || fail "result"

@@ -13,11 +13,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
+#include <utility>
 
 using tenvex::QtForm;
 using tenvex::ResultLabel;
@@ -59,6 +62,8 @@ private slots:
     void errorsAreReportedAndLabelKept();
     void twoClicksGiveTheSameText();
     void wideResultIsShortenedVisibly();
+    void everyResultIsCopiedWhole_data();
+    void everyResultIsCopiedWhole();
     void resultLooksLikeAnOutputBox();
     void accessibility();
 
@@ -536,6 +541,49 @@ void TestMainWindow::wideResultIsShortenedVisibly()
     QCOMPARE(label->toolTip(), "");
 }
 
+void TestMainWindow::everyResultIsCopiedWhole_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("whole");
+    QTest::newRow("fits the box") << "2500000"
+                                  << "2500000";
+    QTest::newRow("shortened") << "-1.23456789012345e-300"
+                               << "-1.23456789012345E-300";
+}
+
+// State: a result shown. Action: Copy from the context menu, then Ctrl+C.
+// Expected: both put the whole result on the clipboard, shortened on screen or not.
+void TestMainWindow::everyResultIsCopiedWhole()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, whole);
+    typeInput(input);
+    clickConvert();
+    auto *label = control<ResultLabel>("lblTo");
+    QCOMPARE(label->caption(), whole);
+
+    QApplication::clipboard()->clear();
+    QTimer::singleShot(0, label, [] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        const QList<QAction *> actions = menu->actions();
+        QCOMPARE(actions.size(), 1);
+        QCOMPARE(actions.first()->text(), "&Copy");
+        actions.first()->trigger();
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, label->rect().center(),
+                            label->mapToGlobal(label->rect().center()));
+    QApplication::sendEvent(label, &event);
+    QCOMPARE(QApplication::clipboard()->text(), whole);
+
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(label, Qt::LeftButton);
+    QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), whole);
+}
+
 void TestMainWindow::resultLooksLikeAnOutputBox()
 {
     auto *label = control<ResultLabel>("lblTo");
@@ -556,8 +604,15 @@ void TestMainWindow::resultLooksLikeAnOutputBox()
 void TestMainWindow::accessibility()
 {
     QCOMPARE(control<QLineEdit>("txtFrom")->accessibleName(), "Quantity");
-    QCOMPARE(control<QComboBox>("cmbFromUnit")->accessibleName(), "From prefix");
-    QCOMPARE(control<QComboBox>("cmbToUnit")->accessibleName(), "To prefix");
+    // Each prefix box is named for its role, with its text as its value.
+    for (const auto &[name, role] :
+         {std::pair{"cmbFromUnit", "From prefix"}, std::pair{"cmbToUnit", "To prefix"}}) {
+        QAccessibleInterface *box = QAccessible::queryAccessibleInterface(control<QComboBox>(name));
+        QVERIFY(box);
+        QCOMPARE(box->text(QAccessible::Name), role);
+        QCOMPARE(box->text(QAccessible::Value), "Unit");
+        QCOMPARE(box->childCount(), 2);
+    }
     QAccessibleInterface *button
         = QAccessible::queryAccessibleInterface(control<QPushButton>("cmdCalculate"));
     QVERIFY(button);

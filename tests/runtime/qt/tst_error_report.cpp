@@ -3,6 +3,7 @@
 #include "qt_form.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -25,7 +26,7 @@ int Runs = 0;
 void FailingClick(Form &)
 {
     ++Runs;
-    throw tenvex::Error(tenvex::ErrorKind::FloatingPointError);
+    throw tenvex::Error(tenvex::ErrorKind::NotANumber, u"<h1>HUGE</h1><hr><i>x");
 }
 
 void ReadsMissingControl(Form &form)
@@ -101,7 +102,7 @@ void TestErrorReport::boundHandlerErrorsAreReported_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("message");
     QTest::newRow("handler's own error") << "cmdFail"
-                                         << "The result is too large: the calculation overflowed.";
+                                         << "\"<h1>HUGE</h1><hr><i>x\" is not a number.";
     QTest::newRow("control the window lacks") << "cmdMissing"
                                               << "The window has no control named \"txtMissing\".";
 }
@@ -123,7 +124,8 @@ void TestErrorReport::boundHandlerErrorsAreReported()
 }
 
 // The report a user sees: a modal message box over the window, with the critical icon, the
-// program's name as its title and the error's message as its text.
+// program's name as its title and the error's message as its text: plain text, whatever the
+// user typed, in the dialog's own font rather than the window's bold one.
 void TestErrorReport::defaultReportIsACriticalMessageBox()
 {
     tenvex::SetErrorReporter(m_previousReporter);
@@ -133,17 +135,21 @@ void TestErrorReport::defaultReportIsACriticalMessageBox()
     QString seen;
     QTimer::singleShot(0, &window, [&seen, &window] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            seen = QStringLiteral("%1|%2|%3|%4")
+            const auto *text = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            seen = QStringLiteral("%1|%2|%3|%4|%5|%6")
                        .arg(box->windowTitle(), box->text())
                        .arg(box->icon() == QMessageBox::Critical)
-                       .arg(box->parentWidget() == &window ? "over the window" : "elsewhere");
+                       .arg(box->parentWidget() == &window ? "over the window" : "elsewhere")
+                       .arg(text && text->textFormat() == Qt::PlainText ? "plain" : "rich")
+                       .arg(text && !text->font().bold() ? "normal" : "bold");
             box->accept();
         }
     });
     const int runs = Runs;
     QTest::mouseClick(window.findChild<QPushButton *>("cmdFail"), Qt::LeftButton);
     QCOMPARE(Runs, runs + 1);
-    QCOMPARE(seen, "Tenvex|The result is too large: the calculation overflowed.|1|over the window");
+    QCOMPARE(seen,
+             "Tenvex|\"<h1>HUGE</h1><hr><i>x\" is not a number.|1|over the window|plain|normal");
 }
 
 QTEST_MAIN(TestErrorReport)
