@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Entry points for people and CI; CMake does the building. Each target installs what it lacks.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)

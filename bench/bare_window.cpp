@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The baseline of the start-up benchmark: a bare Qt program that shows the same eight widgets,
 // with the same geometry, texts and fonts, and nothing of ours.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading, writing and whole conversions, each beside the standard library doing the same job in
 // the same binary. The floor of a conversion is std::from_chars, the two scalings and
 // std::to_chars(general, 15) on the same inputs; the C library's strtod, pow and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up of the program beside a bare Qt program showing the same widgets, in the same run:
 # the time from process start to the window shown, and the peak memory by then, as medians over
 # alternating runs on a display of their own.

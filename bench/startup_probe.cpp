@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts a program, waits until it maps a top-level window of the given title on the X display,
 // and prints the time from the start to that moment in milliseconds and the program's peak
 // resident memory by then in KiB; then ends the program. Run it on a display without a window

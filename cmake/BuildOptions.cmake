@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Warnings and sanitizers come from INTERFACE targets that every target of ours links.
 
 add_library(tenvex_warnings INTERFACE)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package: `cpack -G DEB` in the build folder.
 set(CPACK_PACKAGE_NAME tenvex)
 set(CPACK_PACKAGE_VENDOR "${TENVEX_ORGANISATION}")
@@ -13,7 +14,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TENVEX_ORGANISATION} <tenvex@orvid.com>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TENVEX_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links, found by dpkg-shlibdeps; the platform plugins Qt loads at run

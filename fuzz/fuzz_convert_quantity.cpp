@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any three texts convert, or fail with one of the conversion's own errors; a result is always a
 // number that reads back.
 #include "error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any text is read or refused with one of the reading's own errors, never anything worse; and a
 // number that was read, once written, reads back to the same text.
 #include "error.h"

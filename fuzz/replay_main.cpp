@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a fuzz target over the files of its corpus, so that the ordinary test run replays the
 // corpus with any compiler. libFuzzer provides its own main instead.
 #include <cstddef>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every libFuzzer target in DIR for SECONDS each, starting from its corpus. Inputs the
 # fuzzer finds interesting go to a scratch folder, not into the committed corpus; a finding
 # leaves its reproducer in fuzz/artifacts/ and fails the run.

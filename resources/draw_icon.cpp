@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the program's icon for installation: a PNG file of any size for the desktop's icon theme,
 // or, for a name ending in .ico, the 32x32 picture as a Windows icon (24 bits per pixel with a
 // 1-bit mask that leaves every pixel opaque).
@@ -76,8 +77,8 @@ bool WriteIco(const QImage &image, const QString &path)
 int main(int argc, char **argv)
 {
     const int size = argc == 3 ? std::atoi(argv[1]) : 0;
-    if (size < 32 || size > 256) {
-        std::fprintf(stderr, "usage: tenvex_draw_icon SIZE FILE.png|FILE.ico (SIZE 32 to 256)\n");
+    if (size < 16 || size > 256) {
+        std::fprintf(stderr, "usage: tenvex_draw_icon SIZE FILE.png|FILE.ico (SIZE 16 to 256)\n");
         return 2;
     }
     const QString path = QString::fromLocal8Bit(argv[2]);

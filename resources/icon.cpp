@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include "icon.h"
 
 #include <QColor>
 #include <QPainter>
+#include <QPixmap>
 #include <QPolygonF>
 #include <QRectF>
 
@@ -40,6 +42,14 @@ QImage DrawIcon(int size)
     DrawArrow(painter, QRectF(7, 6, 4, 12), QPolygonF({{3, 18}, {15, 18}, {9, 27}}));
     DrawArrow(painter, QRectF(21, 14, 4, 12), QPolygonF({{17, 14}, {29, 14}, {23, 5}}));
     return image;
+}
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : IconSizes)
+        icon.addPixmap(QPixmap::fromImage(DrawIcon(size)));
+    return icon;
 }
 
 } // namespace tenvex

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "floating_point.h"
 
 #include "error.h"

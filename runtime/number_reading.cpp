@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "number_reading.h"
 
 #include "error.h"

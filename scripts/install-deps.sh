@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that a task needs and that are missing, and generates the
 # comma-decimal locale that the tests use. Quick and silent when everything is there already.
 #
@@ -9,7 +10,7 @@ set -euo pipefail
 
 declare -A PACKAGES=(
     [run]="g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev fonts-liberation2"
-    [test]="googletest locales clang-format xvfb openbox x11-utils xdotool xclip dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file"
+    [test]="googletest locales clang-format xvfb openbox x11-utils xdotool xclip dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file lintian"
     [bench]="libbenchmark-dev xvfb"
     [fuzz]="clang-14 libclang-rt-14-dev"
     [screenshot]="xvfb openbox x11-utils xdotool imagemagick"
@@ -48,7 +49,7 @@ as_root() {
 }
 
 if ((${#missing[@]})); then
-    echo "install-deps: installing ${missing[*]}"
+    echo "install-deps: about to install ${missing[*]}"
     as_root apt-get update -qq
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the README's screenshot: the program under Xvfb and a window manager, after a user has
 # converted 2.5 from "Kilo (K)" to "milli (m)". The picture is the window with its frame.
 #   scripts/screenshot.sh PROGRAM OUTPUT.png

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Helpers for scripts that run the program on a display of their own; source it.
 #   x11_start_display WIDTHxHEIGHT   an Xvfb server on a free display number; sets DISPLAY
 #   x11_start_window_manager         openbox, returning once it manages windows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "qt_application.h"
 
 #include "application.h"
@@ -61,7 +62,7 @@ int RunApplication(int &argc, char **argv, const FormDescription &description)
 
     QApplication::setApplicationName(QString::fromUtf8(version::ApplicationName));
     QApplication::setOrganizationName(QString::fromUtf8(version::Organisation));
-    QApplication::setApplicationVersion(QString::fromUtf8(version::VersionText));
+    QApplication::setApplicationVersion(QString::fromUtf8(version::Version));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(version::ApplicationId));
     InstallFontSubstitutes();
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "qt_form.h"
 
 #include "error.h"
@@ -185,8 +186,8 @@ QtForm::QtForm(const FormDescription &description, QWidget *parent)
     Q_UNUSED(accessibleComboBoxes);
     setObjectName(ToQString(description.name));
     setWindowTitle(ToQString(description.caption));
-    // Drawn rather than read from an image file: no image plugins to load at start-up.
-    setWindowIcon(QPixmap::fromImage(DrawIcon(32)));
+    // Drawn rather than read from image files: no image plugins to load at start-up.
+    setWindowIcon(ProgramIcon());
     resize(Pixels(static_cast<float>(description.clientWidth)),
            Pixels(static_cast<float>(description.clientHeight)));
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "result_label.h"
 
 #include "qt_text.h"

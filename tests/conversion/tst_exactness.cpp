@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "prefix_conversion.h"
 #include "table_test.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "error.h"
 #include "prefix_conversion.h"
 #include "table_test.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "error.h"
 #include "floating_point.h"
 #include "table_test.h"

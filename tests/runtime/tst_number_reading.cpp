@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "error.h"
 #include "number_reading.h"
 #include "table_test.h"

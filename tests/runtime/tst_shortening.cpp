@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shortening.h"
 #include "table_test.h"
 

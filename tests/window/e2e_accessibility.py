@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Reads the running program's window through the accessibility tree.
   e2e_accessibility.py initial         the input "1", both prefixes "Unit" with their ten list
                                        entries, each box named for its role, the result "1"

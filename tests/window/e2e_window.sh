@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Starts the real program on an X server with a window manager and checks, with X tools, that its
 # window appears with its client size, centred on the screen with its frame included; then,
 # through the accessibility tree, that it shows its initial state; and that a long result is
 # taken whole by selection, Ctrl+C and a screen reader.
-#   e2e_window.sh PROGRAM
+#   e2e_window.sh PROGRAM DESKTOP_ENTRY
 # Exits 77 (skipped) when the tools are not installed.
 set -euo pipefail
 program=$(realpath "$1")
+desktop_entry=$2
 here=$(cd "$(dirname "$0")" && pwd)
 for tool in Xvfb openbox xdotool xwininfo xprop xclip dbus-run-session /usr/libexec/at-spi-bus-launcher; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
@@ -39,6 +41,13 @@ echo "frame ${outer_width}x${outer_height} at $x,$y; centred is $expected_x,$exp
 ((x == expected_x && y == expected_y)) || fail "window not centred"
 
 /usr/bin/python3 "$here/e2e_accessibility.py" initial || fail "initial state"
+
+# Docks group the window with its launcher by the window's class.
+window_class=$(xprop -id "$window" WM_CLASS | sed 's/.*", "//; s/"$//')
+entry_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
+[[ -n $window_class && $window_class == "$entry_class" ]] \
+    || fail "window class '$window_class', desktop entry's '$entry_class'"
+echo "window class $window_class, as the desktop entry says"
 
 # A result too long for its box, taken by selection, by Ctrl+C and by a screen reader: always
 # the whole text. Points are in pixels from the top-left corner of the client area.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Without a display the program says so in one line and ends with status 1.
 #   no_display.sh PROGRAM
 set -uo pipefail

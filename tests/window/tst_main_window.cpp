@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "error_report.h"
 #include "main_window.h"
 #include "modal_watchdog.h"
@@ -221,6 +222,10 @@ void TestMainWindow::windowAndIcon()
     QCOMPARE(m_window->size(), QSize(324, 235));
     QCOMPARE(control<QLabel>("Label1")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
 
+    // Drawn at every size a panel or task switcher asks for, not scaled up from a small one.
+    const QList<QSize> sizes = m_window->windowIcon().availableSizes();
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
     const QImage icon = m_window->windowIcon().pixmap(32, 32).toImage();
     QCOMPARE(icon.size(), QSize(32, 32));
     for (int y = 0; y < 32; ++y) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "error.h"
 #include "error_report.h"
 #include "qt_form.h"
