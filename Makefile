@@ -6,7 +6,9 @@ CMAKE ?= cmake
 DEPS = scripts/install-deps.sh
 FUZZ_SECONDS ?= 60
 
-.PHONY: run test test-sanitize bench fuzz screenshot format clean
+WINDOWS_ARCHES = x86_64 i686
+
+.PHONY: run test test-linux test-sanitize windows test-windows bench fuzz screenshot format clean
 
 run:
 	$(DEPS) run
@@ -14,16 +16,35 @@ run:
 	$(CMAKE) --build $(BUILD_DIR) -j $(JOBS) --target tenvex
 	$(BUILD_DIR)/window/tenvex
 
-test:
+# Every test: the Linux build's, then both Windows builds' under Wine.
+test: test-linux test-windows
+
+test-linux:
 	$(DEPS) test
 	$(CMAKE) -S . -B $(BUILD_DIR) -DBUILD_TESTING=ON $(CMAKE_ARGS)
 	$(CMAKE) --build $(BUILD_DIR) -j $(JOBS)
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
-# The whole test suite again with AddressSanitizer and UndefinedBehaviorSanitizer.
+# The Linux build's tests again with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize:
-	$(MAKE) test BUILD_DIR=build-sanitize CMAKE="$(CMAKE)" \
+	$(MAKE) test-linux BUILD_DIR=build-sanitize CMAKE="$(CMAKE)" \
 	    CMAKE_ARGS="-DTENVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo"
+
+# Tenvex.exe for 64-bit and 32-bit Windows, cross-built with MinGW-w64, with their tests.
+windows:
+	$(DEPS) windows
+	for arch in $(WINDOWS_ARCHES); do \
+	    $(CMAKE) -S . -B build-windows-$$arch -DBUILD_TESTING=ON \
+	        -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-$$arch.cmake && \
+	    $(CMAKE) --build build-windows-$$arch -j $(JOBS) || exit 1; \
+	done
+
+# The standard-C++ tests, the window driven by our driver and the packages, all under Wine.
+test-windows: windows
+	scripts/wine.sh wineboot --init >/dev/null 2>&1
+	for arch in $(WINDOWS_ARCHES); do \
+	    ctest --test-dir build-windows-$$arch --output-on-failure -j $(JOBS) || exit 1; \
+	done
 
 bench:
 	$(DEPS) bench
@@ -51,4 +72,4 @@ format:
 	    | xargs clang-format -i
 
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz
+	rm -rf build build-sanitize build-bench build-fuzz build-windows-*

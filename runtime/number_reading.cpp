@@ -5,7 +5,7 @@
 #include "powers_of_ten.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -192,23 +192,34 @@ bool ReadExactly(const DecimalNumber &number, double &magnitude)
     return true;
 }
 
-// Any other number: its significant digits and exponent, with the point removed, go to the
-// library's correctly rounded conversion, however many digits there are.
-double ReadByLibrary(const DecimalNumber &number, bool &outOfRange)
+// Any other number: its significant digits and exponent, with the point removed, go to the C
+// library's correctly rounded conversion, however many digits there are; it gives infinity for a
+// number too large. (The text has no decimal point, so no locale can change its reading. The C
+// library rather than std::from_chars: the 32-bit MinGW C++ library's from_chars is off by one
+// in the last place for some 16-digit numbers.)
+double ReadByLibrary(const DecimalNumber &number)
 {
+    // A double is decided by the first 767 significant digits and by whether any digit after
+    // them is non-zero: a last digit 1 stands for all the dropped ones, and the library reads
+    // short texts whatever the length of the number written.
+    constexpr std::size_t KeptDigits = 767;
     std::string canonical;
-    canonical.reserve(number.digitCount + 24);
+    canonical.reserve(KeptDigits + 24);
+    bool droppedNonZero = false;
     for (const char16_t c : number.mantissa) {
-        if (IsDigit(c) && (c != u'0' || !canonical.empty()))
+        if (!IsDigit(c) || (c == u'0' && canonical.empty()))
+            continue;
+        if (canonical.size() < KeptDigits)
             canonical.push_back(static_cast<char>(c));
+        else
+            droppedNonZero = droppedNonZero || c != u'0';
     }
+    if (droppedNonZero)
+        canonical.push_back('1');
+    const auto digits = static_cast<std::int64_t>(canonical.size());
     canonical += 'e';
-    canonical += std::to_string(number.scale - static_cast<std::int64_t>(number.digitCount));
-    double magnitude = 0.0;
-    const auto result
-        = std::from_chars(canonical.data(), canonical.data() + canonical.size(), magnitude);
-    outOfRange = result.ec == std::errc::result_out_of_range;
-    return magnitude;
+    canonical += std::to_string(number.scale - digits);
+    return std::strtod(canonical.c_str(), nullptr);
 }
 
 } // namespace
@@ -223,12 +234,9 @@ double ReadNumber(std::u16string_view text)
         throw Error(ErrorKind::NumberTooLarge, text);
     double magnitude = 0.0;
     if (!ReadExactly(number, magnitude)) {
-        bool outOfRange = false;
-        magnitude = ReadByLibrary(number, outOfRange);
-        if (outOfRange && number.scale > 0)
+        magnitude = ReadByLibrary(number);
+        if (std::isinf(magnitude))
             throw Error(ErrorKind::NumberTooLarge, text);
-        if (outOfRange) // below half the smallest subnormal
-            return zero;
     }
     return number.negative ? -magnitude : magnitude;
 }

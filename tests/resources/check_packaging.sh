@@ -4,12 +4,13 @@
 #   check_packaging.sh install BUILD_DIR APP_ID    install into a scratch DESTDIR: exactly the
 #                                                  expected files, entry and metainfo valid
 #   check_packaging.sh resources BUILD_DIR         the Windows resource script compiles and holds
-#                                                  the version block and the icon
+#                                                  the version block, the icon and the manifest
 #   check_packaging.sh deb BUILD_DIR APP_ID        the Debian package: fields, contents, an
 #                                                  install and removal with dpkg in a scratch
 #                                                  root, lintian clean, full RELRO, stripped
 set -euo pipefail
 mode=$1 build=$(realpath "$2") app_id=${3:-}
+source=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -62,12 +63,16 @@ resources)
         'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"' \
         'VALUE "CompanyName", "Orvid"' 'VALUE "ProductName", "Tenvex"' \
         'VALUE "InternalName", "Tenvex"' 'VALUE "OriginalFilename", "Tenvex.exe"' \
-        'VALUE "Translation", 0x409, 1200' '1 14 /\* RT_GROUP_ICON \*/'; do
+        'VALUE "Translation", 0x409, 1200' '1 14 /\* RT_GROUP_ICON \*/' \
+        '1 24 /\* RT_MANIFEST \*/'; do
         grep -q "^ *$line" "$work/decompiled.rc" || fail "compiled resources lack: $line"
     done
     [[ $(grep -c '^ *VALUE "' "$work/decompiled.rc") == 7 ]] || fail "strings other than the six"
     file "$build/resources/icons/tenvex.ico" | grep -q '1 icon, 32x32, 24 bits/pixel' \
         || fail "the .ico is not one 32x32 picture at 24 bits per pixel"
+    # The Windows build compiles in the committed icon: it must be the one the design draws.
+    cmp -s "$build/resources/icons/tenvex.ico" "$source/resources/tenvex.ico" \
+        || fail "resources/tenvex.ico differs from the drawn icon: copy $build/resources/icons/tenvex.ico there"
     echo "resource script compiles with the version block and the icon"
     ;;
 deb)

@@ -33,6 +33,9 @@ struct ReadRow
     double expected;
 };
 
+// Halfway between two doubles, and a digit past 800 places that decides the rounding upwards.
+const std::u16string PastHalfwayFarOut = u"9007199254740993." + std::u16string(800, u'0') + u"1";
+
 class ReadsNumber : public testing::TestWithParam<ReadRow>
 {};
 
@@ -61,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"halfway_rounds_to_even", u"9007199254740993", 9007199254740992.0},
         ReadRow{"digit_far_past_halfway", u"9007199254740993.00000000000000000000001",
                 9007199254740994.0},
+        ReadRow{"digit_past_eight_hundred_places", PastHalfwayFarOut, 9007199254740994.0},
         ReadRow{"largest_double", u"1.7976931348623157e308", std::numeric_limits<double>::max()},
         ReadRow{"smallest_normal", u"2.2250738585072014e-308", std::numeric_limits<double>::min()},
         ReadRow{"smallest_subnormal", u"4.9406564584124654e-324",
