@@ -41,7 +41,6 @@ windows:
 
 # The standard-C++ tests, the window driven by our driver and the packages, all under Wine.
 test-windows: windows
-	scripts/wine.sh wineboot --init >/dev/null 2>&1
 	for arch in $(WINDOWS_ARCHES); do \
 	    ctest --test-dir build-windows-$$arch --output-on-failure -j $(JOBS) || exit 1; \
 	done
@@ -52,6 +51,10 @@ bench:
 	$(CMAKE) --build build-bench -j $(JOBS)
 	build-bench/bench/bench_conversion
 	bench/startup.sh build-bench
+	$(MAKE) windows
+	$(CMAKE) -S . -B build-windows-x86_64 -DTENVEX_BENCH=ON
+	$(CMAKE) --build build-windows-x86_64 -j $(JOBS)
+	bench/startup_windows.sh build-windows-x86_64
 
 fuzz:
 	$(DEPS) fuzz
@@ -60,12 +63,14 @@ fuzz:
 	$(CMAKE) --build build-fuzz -j $(JOBS)
 	fuzz/run.sh build-fuzz/fuzz $(FUZZ_SECONDS)
 
-# The README's screenshot, made under Xvfb after a conversion.
+# The README's screenshots, made under Xvfb after a conversion: Linux, then Windows under Wine.
 screenshot:
 	$(DEPS) screenshot
 	$(CMAKE) -S . -B $(BUILD_DIR)
 	$(CMAKE) --build $(BUILD_DIR) -j $(JOBS) --target tenvex
 	scripts/screenshot.sh $(BUILD_DIR)/window/tenvex docs/screenshot.png
+	$(MAKE) windows WINDOWS_ARCHES=x86_64
+	scripts/screenshot_windows.sh build-windows-x86_64/window/Tenvex.exe docs/screenshot-windows.png
 
 format:
 	find conversion runtime window resources tests bench fuzz -name '*.cpp' -o -name '*.h' \

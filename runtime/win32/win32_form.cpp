@@ -437,6 +437,22 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 GetSysColorBrush(SystemColourIndex(found->description->background)));
         }
         break;
+    case WM_ACTIVATE:
+        // As in a dialog: the focus leaves with the window and comes back to where it was, or
+        // to the first control in the tab order, with a text box's text selected.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            m_focus = GetFocus();
+        } else {
+            HWND target = m_focus && IsChild(window, m_focus)
+                ? m_focus
+                : GetNextDlgTabItem(window, nullptr, FALSE);
+            if (target) {
+                SetFocus(target);
+                if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+                    SendMessageW(target, EM_SETSEL, 0, -1);
+            }
+        }
+        return 0;
     case WM_DPICHANGED: {
         m_dpi = HIWORD(wParam);
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);

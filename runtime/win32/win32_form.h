@@ -3,11 +3,11 @@
 
 #include "form.h"
 
+#include <windows.h>
 #include <memory>
 #include <string>
 #include <type_traits>
 #include <vector>
-#include <windows.h>
 
 namespace tenvex {
 
@@ -68,6 +68,7 @@ private:
     const FormDescription &m_description;
     HWND m_window = nullptr;
     HWND m_tooltip = nullptr;
+    HWND m_focus = nullptr; // the control that had the focus when the window was deactivated
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     std::vector<Control> m_controls;
     std::vector<FontHandle> m_fonts; // one per control, at the window's DPI

@@ -7,13 +7,13 @@
 #include "main_window.h"
 #include "prefix_conversion.h"
 
+#include <windows.h>
 #include <chrono>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <thread>
 #include <vector>
-#include <windows.h>
 
 using namespace std::chrono_literals;
 
@@ -259,6 +259,8 @@ void CheckInitialState(const Driver &driver, HWND window)
     CheckEqual(Text(driver.control(u"cmbFromUnit")), L"Unit", "source prefix starts as Unit");
     CheckEqual(Text(driver.control(u"cmbToUnit")), L"Unit", "target prefix starts as Unit");
     CheckEqual(driver.result(), L"1", "result starts as 1");
+    Check(WaitFor([&] { return driver.focused() == driver.control(u"txtFrom"); }, 2s),
+          "the input has the focus when the window is shown");
     RECT outer{};
     GetWindowRect(window, &outer);
     const int dx = (outer.left + outer.right) - GetSystemMetrics(SM_CXSCREEN);
