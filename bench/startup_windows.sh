@@ -12,6 +12,7 @@ work=$(mktemp -d)
 source "$here/../scripts/x11_session.sh"
 trap 'x11_stop; rm -rf "$work"' EXIT
 x11_start_display 1280x1024
+"$wine" --wait # a Wine session begun without this display would keep the windows off it
 path() { "$wine" winepath -w "$1"; }
 probe=$build/bench/startup_probe_win32.exe
 ours=$(path "$build/window/Tenvex.exe") bare=$(path "$build/bench/bare_window_win32.exe")

@@ -12,6 +12,7 @@ source "$here/x11_session.sh"
 trap 'WINEPREFIX=${TENVEX_WINEPREFIX:-$HOME/.cache/tenvex/wine} wineserver -k 2>/dev/null; x11_stop' EXIT
 
 x11_start_display 800x600
+"$wine" --wait # a Wine session begun without this display would keep the windows off it
 "$wine" explorer /desktop=Tenvex,420x330 "$("$wine" winepath -w "$1")" >/dev/null 2>&1 &
 desktop=$(timeout 30 xdotool search --sync --onlyvisible --name 'Wine desktop' | head -n 1)
 sleep 2

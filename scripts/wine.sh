@@ -2,6 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Runs a Windows program under Wine in the project's own Wine prefix, quietly.
 #   scripts/wine.sh PROGRAM.exe [ARGUMENTS...]
+#   scripts/wine.sh --wait      waits until no program of the prefix runs any more
+# Programs that run at the same time share one Wine session, and its windows go to the display
+# of the program that began it: a test that shows windows waits for the session to end first.
 set -euo pipefail
 export WINEPREFIX=${TENVEX_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tenvex/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
@@ -25,5 +28,8 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
         )
     fi
     flock -u "$lock"
+fi
+if [[ ${1:-} == --wait ]]; then
+    exec wineserver -w
 fi
 exec wine "$@"

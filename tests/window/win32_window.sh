@@ -12,4 +12,5 @@ done
 source "$here/../../scripts/x11_session.sh"
 trap x11_stop EXIT
 x11_start_display 1280x1024
+"$wine" --wait # a Wine session begun without this display would keep the windows off it
 "$wine" "$1" "$("$wine" winepath -w "$2")"
