@@ -8,12 +8,16 @@
 #include <algorithm>
 #include <commctrl.h>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 namespace tenvex {
 
 namespace {
 
 constexpr wchar_t WindowClass[] = L"TenvexForm";
+// The ordinary frame of a top-level window.
+constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW;
 constexpr int TwipsPerInch = 1440;
 constexpr int ComboListRows = 10;
 
@@ -124,12 +128,19 @@ Win32Form::Win32Form(const FormDescription &description)
     windowClass.lpszClassName = WindowClass;
     RegisterClassExW(&windowClass); // a second window finds the class registered already
 
+    // Made at its size for the primary screen's DPI, and made again if it opens on another.
+    m_dpi = GetDpiForSystem();
+    const SIZE outer = framedSize(m_dpi);
     const std::wstring caption = Wide(description.caption);
-    m_window = CreateWindowExW(0, WindowClass, caption.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
-                               instance, this);
-    m_dpi = GetDpiForWindow(m_window);
+    m_window = CreateWindowExW(0, WindowClass, caption.c_str(), WindowStyle, CW_USEDEFAULT,
+                               CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance, this);
     createControls();
+    if (const UINT dpi = GetDpiForWindow(m_window); dpi != m_dpi) {
+        m_dpi = dpi;
+        const SIZE resized = framedSize(m_dpi);
+        SetWindowPos(m_window, nullptr, 0, 0, resized.cx, resized.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     layOut();
     m_built = true;
 }
@@ -179,23 +190,34 @@ void Win32Form::createControls()
         }
     }
 
-    m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, m_window,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
     for (Control &control : m_controls) {
-        if (!IsOutputBox(*control.description))
-            continue;
         // The subclass reads the caption where it lives: the vector no longer grows.
-        SetWindowSubclass(control.handle, OutputBoxProcedure, 0,
-                          reinterpret_cast<DWORD_PTR>(&control.caption));
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = m_window;
-        tool.uId = reinterpret_cast<UINT_PTR>(control.handle);
-        tool.lpszText = const_cast<wchar_t *>(L"");
-        SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        if (IsOutputBox(*control.description))
+            SetWindowSubclass(control.handle, OutputBoxProcedure, 0,
+                              reinterpret_cast<DWORD_PTR>(&control.caption));
     }
+}
+
+// The tooltip of a shortened result, made when the first one is shown: a window less to make at
+// start-up.
+void Win32Form::showTooltip(const Control &output, const std::wstring &text)
+{
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = m_window;
+    tool.uId = reinterpret_cast<UINT_PTR>(output.handle);
+    tool.lpszText = const_cast<wchar_t *>(text.c_str());
+    if (!m_tooltip) {
+        if (text.empty())
+            return;
+        m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, m_window,
+                                    nullptr, GetModuleHandleW(nullptr), nullptr);
+        SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 int Win32Form::pixels(float twips) const
@@ -209,17 +231,21 @@ float Win32Form::twips(int pixels) const
     return static_cast<float>(pixels) * TwipsPerInch / static_cast<float>(m_dpi);
 }
 
-// Places the window's client area and every control at the window's DPI, with fonts of that DPI.
+// The window's outer size for its client area at a DPI.
+SIZE Win32Form::framedSize(UINT dpi) const
+{
+    RECT outer{0, 0, MulDiv(m_description.clientWidth, static_cast<int>(dpi), TwipsPerInch),
+               MulDiv(m_description.clientHeight, static_cast<int>(dpi), TwipsPerInch)};
+    AdjustWindowRectExForDpi(&outer, WindowStyle, FALSE, 0, dpi);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+// Places every control at the window's DPI, with fonts of that DPI.
 void Win32Form::layOut()
 {
-    constexpr DWORD Style = WS_OVERLAPPEDWINDOW;
-    RECT outer{0, 0, pixels(static_cast<float>(m_description.clientWidth)),
-               pixels(static_cast<float>(m_description.clientHeight))};
-    AdjustWindowRectExForDpi(&outer, Style, FALSE, 0, m_dpi);
-    SetWindowPos(m_window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-    std::vector<FontHandle> fonts;
+    // One font per size: controls of the same size share it.
+    std::vector<std::pair<int, FontHandle>> fonts;
     const std::wstring face = Wide(m_description.fontFace);
     for (Control &control : m_controls) {
         const ControlDescription &description = *control.description;
@@ -240,12 +266,17 @@ void Win32Form::layOut()
 
         const int fontHeight = -MulDiv(static_cast<int>(description.fontSize * 100.0),
                                        static_cast<int>(m_dpi), 7200);
-        HFONT font
-            = CreateFontW(fontHeight, 0, 0, 0, m_description.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                          FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                          DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, face.c_str());
-        SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        fonts.emplace_back(font);
+        auto font = std::ranges::find(fonts, fontHeight, &std::pair<int, FontHandle>::first);
+        if (font == fonts.end()) {
+            fonts.emplace_back(
+                fontHeight,
+                CreateFontW(fontHeight, 0, 0, 0, m_description.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                            FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, face.c_str()));
+            font = std::prev(fonts.end());
+        }
+        SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font->second.get()),
+                     FALSE);
         if (description.kind == ControlKind::ComboBox) {
             // The field is its text's height and a border of three pixels above and below.
             constexpr int FieldBorders = 6;
@@ -348,13 +379,7 @@ void Win32Form::showCaption(Control &output)
 
     const std::wstring text = Wide(shown);
     SetWindowTextW(output.handle, text.c_str());
-    const std::wstring tip = shown == output.caption ? std::wstring() : Wide(output.caption);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = m_window;
-    tool.uId = reinterpret_cast<UINT_PTR>(output.handle);
-    tool.lpszText = const_cast<wchar_t *>(tip.c_str());
-    SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    showTooltip(output, shown == output.caption ? std::wstring() : Wide(output.caption));
 }
 
 TwipsSize Win32Form::outerSize() const
@@ -454,6 +479,7 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_DPICHANGED: {
+        // The window keeps its client size in twips: the suggested rectangle is just that.
         m_dpi = HIWORD(wParam);
         const auto *suggested = reinterpret_cast<const RECT *>(lParam);
         SetWindowPos(m_window, nullptr, suggested->left, suggested->top,

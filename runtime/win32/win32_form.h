@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace tenvex {
@@ -57,12 +58,14 @@ private:
     void handleCommand(int id, int notification);
     void createControls();
     void layOut();
+    [[nodiscard]] SIZE framedSize(UINT dpi) const;
     [[nodiscard]] int pixels(float twips) const;
     [[nodiscard]] float twips(int pixels) const;
     [[nodiscard]] Control &control(std::u16string_view name);
     [[nodiscard]] const Control &control(std::u16string_view name) const;
     [[nodiscard]] Control *controlOf(HWND handle);
     void showCaption(Control &output);
+    void showTooltip(const Control &output, const std::wstring &text);
     void runHandlers(std::u16string_view source, EventKind event);
 
     const FormDescription &m_description;
@@ -71,8 +74,8 @@ private:
     HWND m_focus = nullptr; // the control that had the focus when the window was deactivated
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     std::vector<Control> m_controls;
-    std::vector<FontHandle> m_fonts; // one per control, at the window's DPI
-    bool m_built = false;            // events are handled once every control exists
+    std::vector<std::pair<int, FontHandle>> m_fonts; // by height, at the window's DPI
+    bool m_built = false;                            // events are handled once every control exists
 };
 
 } // namespace tenvex
