@@ -21,13 +21,5 @@ for _ in $(seq "$runs"); do
     "$probe" "Bare Tenvex" "$build/bench/bare_window" >>"$work/bare"
 done
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-read -r time_ours < <(cut -d' ' -f1 "$work/tenvex" | median)
-read -r time_bare < <(cut -d' ' -f1 "$work/bare" | median)
-read -r memory_ours < <(cut -d' ' -f2 "$work/tenvex" | median)
-read -r memory_bare < <(cut -d' ' -f2 "$work/bare" | median)
-printf '%-22s %12s %12s %8s\n' "start-up, $runs runs" "Tenvex" "bare Qt" "ratio"
-awk -v a="$time_ours" -v b="$time_bare" \
-    'BEGIN { printf "%-22s %9.1f ms %9.1f ms %8.3f\n", "time to window shown", a, b, a / b }'
-awk -v a="$memory_ours" -v b="$memory_bare" \
-    'BEGIN { printf "%-22s %8d KiB %8d KiB %8.3f\n", "peak memory", a, b, a / b }'
+source "$(dirname "$0")/startup_summary.sh"
+startup_summary "$runs" "$work/tenvex" "$work/bare" "bare Qt" "peak memory"
