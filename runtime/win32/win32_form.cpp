@@ -35,6 +35,12 @@ std::u16string WindowText(HWND window)
     return {text.begin(), text.end()};
 }
 
+// Whole pixels at a DPI, cut toward zero, as halving a whole number of pixels is.
+int Pixels(float twips, UINT dpi)
+{
+    return static_cast<int>(twips * static_cast<float>(dpi) / TwipsPerInch);
+}
+
 bool IsOutputBox(const ControlDescription &description)
 {
     return description.kind == ControlKind::Label && description.border == Border::FixedSingle;
@@ -128,7 +134,7 @@ Win32Form::Win32Form(const FormDescription &description)
     windowClass.lpszClassName = WindowClass;
     RegisterClassExW(&windowClass); // a second window finds the class registered already
 
-    // Made at its size for the primary screen's DPI, and made again if it opens on another.
+    // Made at its size for the primary screen's DPI, and resized if it opens on another screen.
     m_dpi = GetDpiForSystem();
     const SIZE outer = framedSize(m_dpi);
     const std::wstring caption = Wide(description.caption);
@@ -222,8 +228,7 @@ void Win32Form::showTooltip(const Control &output, const std::wstring &text)
 
 int Win32Form::pixels(float twips) const
 {
-    // Cut toward zero, as halving a whole number of pixels is.
-    return static_cast<int>(twips * static_cast<float>(m_dpi) / TwipsPerInch);
+    return Pixels(twips, m_dpi);
 }
 
 float Win32Form::twips(int pixels) const
@@ -234,8 +239,8 @@ float Win32Form::twips(int pixels) const
 // The window's outer size for its client area at a DPI.
 SIZE Win32Form::framedSize(UINT dpi) const
 {
-    RECT outer{0, 0, MulDiv(m_description.clientWidth, static_cast<int>(dpi), TwipsPerInch),
-               MulDiv(m_description.clientHeight, static_cast<int>(dpi), TwipsPerInch)};
+    RECT outer{0, 0, Pixels(static_cast<float>(m_description.clientWidth), dpi),
+               Pixels(static_cast<float>(m_description.clientHeight), dpi)};
     AdjustWindowRectExForDpi(&outer, WindowStyle, FALSE, 0, dpi);
     return {outer.right - outer.left, outer.bottom - outer.top};
 }
@@ -243,7 +248,6 @@ SIZE Win32Form::framedSize(UINT dpi) const
 // Places every control at the window's DPI, with fonts of that DPI.
 void Win32Form::layOut()
 {
-
     // One font per size: controls of the same size share it.
     std::vector<std::pair<int, FontHandle>> fonts;
     const std::wstring face = Wide(m_description.fontFace);

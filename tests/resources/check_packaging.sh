@@ -10,7 +10,7 @@
 #                                                  root, lintian clean, full RELRO, stripped
 set -euo pipefail
 mode=$1 build=$(realpath "$2") app_id=${3:-}
-source=$(cd "$(dirname "$0")/../.." && pwd)
+tree=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -71,7 +71,7 @@ resources)
     file "$build/resources/icons/tenvex.ico" | grep -q '1 icon, 32x32, 24 bits/pixel' \
         || fail "the .ico is not one 32x32 picture at 24 bits per pixel"
     # The Windows build compiles in the committed icon: it must be the one the design draws.
-    cmp -s "$build/resources/icons/tenvex.ico" "$source/resources/tenvex.ico" \
+    cmp -s "$build/resources/icons/tenvex.ico" "$tree/resources/tenvex.ico" \
         || fail "resources/tenvex.ico differs from the drawn icon: copy $build/resources/icons/tenvex.ico there"
     echo "resource script compiles with the version block and the icon"
     ;;
