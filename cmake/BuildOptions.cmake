@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
-# Warnings and sanitizers come from INTERFACE targets that every target of ours links.
+# Warnings, sanitizers and the platform's settings come from INTERFACE targets that every target
+# of ours links.
 
 add_library(tenvex_warnings INTERFACE)
 add_library(tenvex::warnings ALIAS tenvex_warnings)
@@ -21,6 +22,29 @@ if(TENVEX_FUZZ)
     target_compile_options(tenvex_sanitizers INTERFACE -fsanitize=fuzzer-no-link)
 endif()
 
+# On Windows, MinGW's own C99 strtod and printf, which round correctly and write exponents as C
+# does, rather than the Windows C runtime's: the program's long readings and the tests' oracles
+# both rely on them.
+add_library(tenvex_c_library INTERFACE)
+add_library(tenvex::c_library ALIAS tenvex_c_library)
+target_compile_definitions(tenvex_c_library INTERFACE $<$<BOOL:${MINGW}>:__USE_MINGW_ANSI_STDIO=1>)
+
+# Programs on the Win32 API: its wide-character functions, and Windows 10's (per-monitor DPI
+# awareness and the DPI functions).
+add_library(tenvex_win32_api INTERFACE)
+add_library(tenvex::win32_api ALIAS tenvex_win32_api)
+target_compile_definitions(tenvex_win32_api INTERFACE UNICODE _UNICODE _WIN32_WINNT=0x0A00
+    WINVER=0x0A00 NOMINMAX WIN32_LEAN_AND_MEAN)
+
+if(TENVEX_CLANG_TIDY)
+    find_program(TENVEX_CLANG_TIDY_PROGRAM NAMES clang-tidy clang-tidy-14 REQUIRED)
+endif()
+
 function(tenvex_use_build_options target)
-    target_link_libraries(${target} PRIVATE tenvex::warnings tenvex::sanitizers)
+    target_link_libraries(${target} PRIVATE tenvex::warnings tenvex::sanitizers tenvex::c_library)
+    if(TENVEX_CLANG_TIDY)
+        # The project's .clang-tidy, every finding an error.
+        set_target_properties(${target} PROPERTIES
+            CXX_CLANG_TIDY "${TENVEX_CLANG_TIDY_PROGRAM};--quiet;--warnings-as-errors=*")
+    endif()
 endfunction()

@@ -9,7 +9,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QtEndian>
 
 #include <cstdio>
 #include <cstdlib>

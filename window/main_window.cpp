@@ -3,6 +3,7 @@
 
 #include "floating_point.h"
 #include "form.h"
+#include "form_layout.h"
 #include "prefix_conversion.h"
 
 #include <array>
@@ -129,7 +130,7 @@ constexpr std::array Events{
 
 } // namespace
 
-const FormDescription MainWindow{
+constexpr FormDescription MainWindow{
     .name = Window,
     .caption = u"Orvid Tenvex",
     .clientWidth = 4860,
@@ -139,5 +140,6 @@ const FormDescription MainWindow{
     .controls = Controls,
     .events = Events,
 };
+static_assert(IsWellFormed(MainWindow));
 
 } // namespace tenvex

@@ -1,48 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "qt_form.h"
 
-#include "error.h"
-#include "error_report.h"
+#include "accessible_combo_box.h"
+#include "form_layout.h"
 #include "icon.h"
 #include "qt_text.h"
 #include "result_label.h"
 #include "window_frame.h"
 
-#include <QAbstractItemView>
-#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPixmap>
 #include <QPushButton>
 
 #include <algorithm>
-#include <array>
 #include <limits>
+#include <utility>
 
 namespace tenvex {
 
 namespace {
 
-// 1440 twips to the inch, 96 device-independent pixels to the inch.
-constexpr float TwipsPerPixel = 15.0F;
+// Device-independent pixels: Qt scales them to the screen's density.
+constexpr int DotsPerInch = 96;
 
-// Whole pixels, cut toward zero as halving a whole number of pixels is.
-int Pixels(float twips)
+int PixelsOf(double twips)
 {
-    return static_cast<int>(twips / TwipsPerPixel);
-}
-
-float Twips(int pixels)
-{
-    return static_cast<float>(pixels) * TwipsPerPixel;
+    return Pixels(twips, DotsPerInch);
 }
 
 QRect PixelRect(const TwipsRect &twips)
 {
-    return {Pixels(static_cast<float>(twips.left)), Pixels(static_cast<float>(twips.top)),
-            Pixels(static_cast<float>(twips.width)), Pixels(static_cast<float>(twips.height))};
+    return {PixelsOf(twips.left), PixelsOf(twips.top), PixelsOf(twips.width),
+            PixelsOf(twips.height)};
 }
 
 QPalette::ColorRole Role(SystemColour colour)
@@ -60,243 +51,210 @@ QPalette::ColorRole Role(SystemColour colour)
     return QPalette::Window;
 }
 
-QLabel *CreateLabel(const ControlDescription &description, QWidget *parent)
+Qt::Alignment HorizontalAlignment(Alignment alignment)
 {
-    if (description.border == Border::None) {
-        auto *label = new QLabel(ToQString(description.text), parent);
-        label->setAlignment(description.alignment == Alignment::Centre
-                                ? Qt::AlignHCenter | Qt::AlignTop
-                                : Qt::AlignLeft | Qt::AlignTop);
-        return label;
-    }
-    // A label with a border is an output box: it shows a result, whole or visibly shortened,
-    // in the colours of an entry field.
-    auto *label = new ResultLabel(parent);
-    label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    label->setLineWidth(1);
-    label->setIndent(2);
-    label->setAlignment(
-        (description.alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft)
-        | Qt::AlignVCenter);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, palette.color(Role(description.background)));
-    palette.setColor(QPalette::WindowText, palette.color(Role(description.foreground)));
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
-    label->setCaption(ToQString(description.text));
-    return label;
+    return alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
-QWidget *CreateControl(const ControlDescription &description, QWidget *parent)
+QWidget *CreateOutputBox(const ControlDescription &control, QWidget *parent)
 {
-    const QString text = ToQString(description.text);
-    switch (description.kind) {
+    auto *box = new ResultLabel(parent);
+    box->setFrameStyle(QFrame::Box | QFrame::Plain);
+    box->setLineWidth(1);
+    box->setIndent(2);
+    box->setAlignment(HorizontalAlignment(control.alignment) | Qt::AlignVCenter);
+    box->setBackgroundRole(Role(control.background));
+    box->setForegroundRole(Role(control.foreground));
+    box->setAutoFillBackground(true);
+    return box;
+}
+
+// The widget of a control, its font set before anything is laid out in it.
+QWidget *CreateWidget(const ControlDescription &control, const QFont &font, QWidget *parent)
+{
+    const QString text = ToQString(control.text);
+    QWidget *widget = nullptr;
+    switch (control.kind) {
     case ControlKind::Label:
-        return CreateLabel(description, parent);
+        if (IsOutputBox(control)) {
+            widget = CreateOutputBox(control, parent);
+        } else {
+            auto *label = new QLabel(parent);
+            label->setAlignment(HorizontalAlignment(control.alignment) | Qt::AlignTop);
+            widget = label;
+        }
+        break;
     case ControlKind::Frame:
-        return new QGroupBox(text, parent);
+        widget = new QGroupBox(parent);
+        break;
     case ControlKind::TextBox: {
-        auto *edit = new QLineEdit(text, parent);
+        auto *edit = new QLineEdit(parent);
         edit->setMaxLength(std::numeric_limits<int>::max());
-        return edit;
+        widget = edit;
+        break;
     }
     case ControlKind::ComboBox: {
         auto *box = new QComboBox(parent);
+        box->setFont(font);
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         // Typed names stand exactly as typed: the completer would otherwise complete them
         // case-insensitively and, on Enter, swap them for the list entry of another case.
         box->setCompleter(nullptr);
-        for (const std::u16string_view entry : description.listEntries)
+        for (const std::u16string_view entry : control.listEntries)
             box->addItem(ToQString(entry));
         box->setMaxVisibleItems(std::max(box->count(), 1));
-        box->setEditText(text);
-        return box;
+        widget = box;
+        break;
     }
     case ControlKind::CommandButton: {
-        auto *button = new QPushButton(text, parent);
+        auto *button = new QPushButton(parent);
         // Neither Enter nor Escape presses it.
         button->setAutoDefault(false);
         button->setDefault(false);
-        return button;
+        widget = button;
+        break;
     }
     }
-    qFatal("unknown control kind");
-}
-
-// An editable combo box as screen readers read it: by its accessible name, with its text as its
-// value and its line edit and list as its children. (Qt on Linux names an editable combo box
-// after its current text, which would name both prefix boxes "Unit".)
-class AccessibleComboBox final : public QAccessibleWidget
-{
-public:
-    explicit AccessibleComboBox(QComboBox *box)
-        : QAccessibleWidget(box, QAccessible::ComboBox)
-    {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        return kind == QAccessible::Value ? box()->currentText() : QAccessibleWidget::text(kind);
-    }
-
-    int childCount() const override { return static_cast<int>(children().size()); }
-
-    QAccessibleInterface *child(int index) const override
-    {
-        const std::array<QObject *, 2> all = children();
-        return index >= 0 && index < childCount()
-            ? QAccessible::queryAccessibleInterface(all[static_cast<std::size_t>(index)])
-            : nullptr;
-    }
-
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        const std::array<QObject *, 2> all = children();
-        const auto found = std::ranges::find(all, child ? child->object() : nullptr);
-        return found == all.end() ? -1 : static_cast<int>(found - all.begin());
-    }
-
-private:
-    [[nodiscard]] QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
-    [[nodiscard]] std::array<QObject *, 2> children() const
-    {
-        return {box()->lineEdit(), box()->view()};
-    }
-};
-
-QAccessibleInterface *AccessibleInterface(const QString &, QObject *object)
-{
-    auto *box = qobject_cast<QComboBox *>(object);
-    return box && box->isEditable() ? new AccessibleComboBox(box) : nullptr;
-}
-
-bool TakesFocus(ControlKind kind)
-{
-    return kind == ControlKind::TextBox || kind == ControlKind::ComboBox
-        || kind == ControlKind::CommandButton;
+    widget->setFont(font);
+    widget->setObjectName(ToQString(control.name));
+    widget->setGeometry(PixelRect(control.geometry));
+    if (!control.accessibleName.empty())
+        widget->setAccessibleName(ToQString(control.accessibleName));
+    return widget;
 }
 
 } // namespace
 
-QtForm::QtForm(const FormDescription &description, QWidget *parent)
+QtForm::QtForm(const FormDescription &description, ErrorReporter reportError, QWidget *parent)
     : QWidget(parent)
+    , m_description(description)
+    , m_reportError(std::move(reportError))
 {
-    static const bool accessibleComboBoxes
-        = (QAccessible::installFactory(AccessibleInterface), true);
-    Q_UNUSED(accessibleComboBoxes);
+    InstallAccessibleComboBoxes();
     setObjectName(ToQString(description.name));
     setWindowTitle(ToQString(description.caption));
     // Drawn rather than read from image files: no image plugins to load at start-up.
     setWindowIcon(ProgramIcon());
-    resize(Pixels(static_cast<float>(description.clientWidth)),
-           Pixels(static_cast<float>(description.clientHeight)));
+    resize(PixelsOf(description.clientWidth), PixelsOf(description.clientHeight));
 
-    // Parents come before their children in the description.
-    std::vector<const ControlDescription *> tabOrder;
-    for (const ControlDescription &controlDescription : description.controls) {
-        QWidget *parentWidget = controlDescription.parent == description.name
-            ? this
-            : control(controlDescription.parent);
-        QWidget *widget = CreateControl(controlDescription, parentWidget);
-        widget->setObjectName(ToQString(controlDescription.name));
-        widget->setGeometry(PixelRect(controlDescription.geometry));
-        QFont font(ToQString(description.fontFace));
-        font.setBold(description.bold);
-        font.setPointSizeF(controlDescription.fontSize);
-        widget->setFont(font);
-        if (!controlDescription.accessibleName.empty())
-            widget->setAccessibleName(ToQString(controlDescription.accessibleName));
-        if (TakesFocus(controlDescription.kind))
-            tabOrder.push_back(&controlDescription);
+    m_widgets.reserve(description.controls.size());
+    for (const ControlDescription &control : description.controls)
+        createControl(control);
+    for (std::size_t index = 0; index < m_widgets.size(); ++index)
+        setText(description.controls[index].name, description.controls[index].text);
+
+    QWidget *previous = nullptr;
+    for (const std::size_t index : ControlsByTabIndex(description)) {
+        if (!TakesFocus(description.controls[index].kind))
+            continue;
+        if (previous)
+            setTabOrder(previous, m_widgets[index]);
+        previous = m_widgets[index];
     }
-    std::ranges::sort(tabOrder, {}, &ControlDescription::tabIndex);
-    for (std::size_t i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(control(tabOrder[i - 1]->name), control(tabOrder[i]->name));
-
-    for (const EventBinding &binding : description.events)
-        bind(binding);
+    connectEvents();
 }
 
 QtForm::~QtForm() = default;
 
-void QtForm::bind(const EventBinding &binding)
+void QtForm::createControl(const ControlDescription &control)
 {
-    const EventHandler handler = binding.handler;
-    const auto run = [this, handler] { RunHandler(*this, handler); };
-    switch (binding.event) {
-    case EventKind::Load:
-        m_loadHandlers.push_back(handler);
-        return;
-    case EventKind::Change:
-        if (auto *edit = qobject_cast<QLineEdit *>(control(binding.source))) {
-            connect(edit, &QLineEdit::textChanged, this, run);
-            return;
+    // A control's parent comes before it in the description.
+    QWidget *parent = control.parent == m_description.name
+        ? this
+        : m_widgets[ControlIndex(m_description, control.parent)];
+    QFont font(ToQString(m_description.fontFace));
+    font.setBold(m_description.bold);
+    font.setPointSizeF(control.fontSize);
+    m_widgets.push_back(CreateWidget(control, font, parent));
+}
+
+void QtForm::connectEvents()
+{
+    for (std::size_t index = 0; index < m_widgets.size(); ++index) {
+        const std::u16string_view source = m_description.controls[index].name;
+        switch (m_description.controls[index].kind) {
+        case ControlKind::TextBox:
+            connect(
+                static_cast<QLineEdit *>(m_widgets[index]), &QLineEdit::textChanged, this,
+                [this, source] { RaiseEvent(*this, m_description, source, EventKind::Change); });
+            break;
+        case ControlKind::CommandButton:
+            connect(static_cast<QPushButton *>(m_widgets[index]), &QPushButton::clicked, this,
+                    [this, source] { RaiseEvent(*this, m_description, source, EventKind::Click); });
+            break;
+        case ControlKind::Label:
+        case ControlKind::Frame:
+        case ControlKind::ComboBox:
+            break;
         }
-        break;
-    case EventKind::Click:
-        if (auto *button = qobject_cast<QPushButton *>(control(binding.source))) {
-            connect(button, &QPushButton::clicked, this, run);
-            return;
-        }
-        break;
     }
-    qFatal("the window description binds an event its control does not raise");
 }
 
 void QtForm::open()
 {
-    for (const EventHandler handler : m_loadHandlers)
-        RunHandler(*this, handler);
+    RaiseEvent(*this, m_description, m_description.name, EventKind::Load);
     show();
-}
-
-QWidget *QtForm::control(std::u16string_view name) const
-{
-    auto *widget = findChild<QWidget *>(ToQString(name));
-    if (!widget)
-        throw Error(ErrorKind::NoSuchControl, name);
-    return widget;
 }
 
 std::u16string QtForm::text(std::u16string_view name) const
 {
-    QWidget *widget = control(name);
+    const std::size_t index = ControlIndex(m_description, name);
+    const ControlDescription &control = m_description.controls[index];
+    QWidget *widget = m_widgets[index];
     QString text;
-    if (auto *edit = qobject_cast<QLineEdit *>(widget))
-        text = edit->text();
-    else if (auto *box = qobject_cast<QComboBox *>(widget))
-        text = box->currentText();
-    else if (auto *result = qobject_cast<ResultLabel *>(widget))
-        text = result->caption();
-    else if (auto *label = qobject_cast<QLabel *>(widget))
-        text = label->text();
-    else if (auto *frame = qobject_cast<QGroupBox *>(widget))
-        text = frame->title();
-    else if (auto *button = qobject_cast<QPushButton *>(widget))
-        text = button->text();
+    switch (control.kind) {
+    case ControlKind::Label:
+        text = IsOutputBox(control) ? static_cast<ResultLabel *>(widget)->caption()
+                                    : static_cast<QLabel *>(widget)->text();
+        break;
+    case ControlKind::Frame:
+        text = static_cast<QGroupBox *>(widget)->title();
+        break;
+    case ControlKind::TextBox:
+        text = static_cast<QLineEdit *>(widget)->text();
+        break;
+    case ControlKind::ComboBox:
+        text = static_cast<QComboBox *>(widget)->currentText();
+        break;
+    case ControlKind::CommandButton:
+        text = static_cast<QPushButton *>(widget)->text();
+        break;
+    }
     return std::u16string(View(text));
 }
 
 void QtForm::setText(std::u16string_view name, std::u16string_view text)
 {
-    QWidget *widget = control(name);
+    const std::size_t index = ControlIndex(m_description, name);
+    const ControlDescription &control = m_description.controls[index];
+    QWidget *widget = m_widgets[index];
     const QString value = ToQString(text);
-    if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-        edit->setText(value);
-    } else if (auto *box = qobject_cast<QComboBox *>(widget)) {
-        // A text that is an entry of the list also selects it, so that the list opens on it.
-        const int entry = box->findText(value, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (entry >= 0)
-            box->setCurrentIndex(entry);
+    switch (control.kind) {
+    case ControlKind::Label:
+        if (IsOutputBox(control))
+            static_cast<ResultLabel *>(widget)->setCaption(value);
+        else
+            static_cast<QLabel *>(widget)->setText(value);
+        break;
+    case ControlKind::Frame:
+        static_cast<QGroupBox *>(widget)->setTitle(value);
+        break;
+    case ControlKind::TextBox:
+        static_cast<QLineEdit *>(widget)->setText(value);
+        break;
+    case ControlKind::ComboBox: {
+        auto *box = static_cast<QComboBox *>(widget);
+        // A text that is exactly an entry of the list also selects it, so that the list opens
+        // on it.
+        if (const auto entry = ListEntryIndex(control.listEntries, text))
+            box->setCurrentIndex(static_cast<int>(*entry));
         box->setEditText(value);
-    } else if (auto *result = qobject_cast<ResultLabel *>(widget)) {
-        result->setCaption(value);
-    } else if (auto *label = qobject_cast<QLabel *>(widget)) {
-        label->setText(value);
-    } else if (auto *frame = qobject_cast<QGroupBox *>(widget)) {
-        frame->setTitle(value);
-    } else if (auto *button = qobject_cast<QPushButton *>(widget)) {
-        button->setText(value);
+        break;
+    }
+    case ControlKind::CommandButton:
+        static_cast<QPushButton *>(widget)->setText(value);
+        break;
     }
 }
 
@@ -325,32 +283,32 @@ void QtForm::moveOuterTopLeft(QPoint corner)
 TwipsSize QtForm::outerSize() const
 {
     const QSize outer = size().grownBy(frameMargins());
-    return {Twips(outer.width()), Twips(outer.height())};
+    return {Twips(outer.width(), DotsPerInch), Twips(outer.height(), DotsPerInch)};
 }
 
 void QtForm::setLeft(float left)
 {
     QPoint corner = outerTopLeft();
-    corner.setX(PrimaryScreenGeometry().x() + Pixels(left));
+    corner.setX(PrimaryScreenGeometry().x() + PixelsOf(left));
     moveOuterTopLeft(corner);
 }
 
 void QtForm::setTop(float top)
 {
     QPoint corner = outerTopLeft();
-    corner.setY(PrimaryScreenGeometry().y() + Pixels(top));
+    corner.setY(PrimaryScreenGeometry().y() + PixelsOf(top));
     moveOuterTopLeft(corner);
 }
 
 TwipsSize QtForm::screenSize() const
 {
     const QSize screen = PrimaryScreenGeometry().size();
-    return {Twips(screen.width()), Twips(screen.height())};
+    return {Twips(screen.width(), DotsPerInch), Twips(screen.height(), DotsPerInch)};
 }
 
 void QtForm::reportError(std::u16string_view message)
 {
-    ReportError(this, ToQString(message));
+    m_reportError(this, ToQString(message));
 }
 
 } // namespace tenvex

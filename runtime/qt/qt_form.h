@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "error_report.h"
 #include "form.h"
 
 #include <QMargins>
@@ -11,14 +12,16 @@
 
 namespace tenvex {
 
-// A window built with Qt Widgets from its description: a widget per control, named as the
-// control, with the description's geometry (twips / 15 = device-independent pixels, which Qt
-// scales on denser screens), texts, fonts, tab order and event bindings. Each bound event runs
-// its handler through RunHandler.
+// A window built with Qt Widgets from a well-formed description: a widget per control, named as
+// the control, with the description's geometry (twips at 96 dots per inch give device-
+// independent pixels, which Qt scales on denser screens), texts, fonts and tab order. Every text
+// box's change and every button's click raises that event of the description, and errors that
+// end a handler go to `reportError`.
 class QtForm final : public QWidget, public Form
 {
 public:
-    explicit QtForm(const FormDescription &description, QWidget *parent = nullptr);
+    explicit QtForm(const FormDescription &description,
+                    ErrorReporter reportError = ShowErrorMessage, QWidget *parent = nullptr);
     ~QtForm() override;
 
     // Runs the load event, then shows the window: start-up does this, and so do tests.
@@ -33,13 +36,15 @@ public:
     void reportError(std::u16string_view message) override;
 
 private:
-    [[nodiscard]] QWidget *control(std::u16string_view name) const;
-    void bind(const EventBinding &binding);
+    void createControl(const ControlDescription &control);
+    void connectEvents();
     [[nodiscard]] QMargins frameMargins() const;
     [[nodiscard]] QPoint outerTopLeft() const;
     void moveOuterTopLeft(QPoint corner);
 
-    std::vector<EventHandler> m_loadHandlers;
+    const FormDescription &m_description;
+    ErrorReporter m_reportError;
+    std::vector<QWidget *> m_widgets; // in description order; their parents own them
     // Asked of the window manager when load first needs it.
     mutable std::optional<QMargins> m_frameMargins;
 };

@@ -13,7 +13,6 @@ namespace tenvex {
 class ResultLabel : public QLabel
 {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
 
 public:
     explicit ResultLabel(QWidget *parent = nullptr);

@@ -1,10 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "application.h"
+#include "version.h"
 #include "win32_form.h"
+#include "win32_text.h"
 
 #include <commctrl.h>
+#include <cstdio>
+#include <cstring>
 
 namespace tenvex {
+
+namespace {
+
+// One line, on the standard error stream for a console and in a message box for everyone else.
+void ReportStartupFailure(const std::u16string &failure)
+{
+    const std::wstring line = L"Tenvex could not start: it " + Wide(failure);
+    std::fwprintf(stderr, L"%ls\n", line.c_str());
+    const std::wstring title(version::ApplicationName,
+                             version::ApplicationName + std::strlen(version::ApplicationName));
+    MessageBoxW(nullptr, line.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+}
+
+} // namespace
 
 int RunApplication(int &, char **, const FormDescription &description)
 {
@@ -14,6 +32,10 @@ int RunApplication(int &, char **, const FormDescription &description)
     InitCommonControlsEx(&controls);
 
     Win32Form window(description);
+    if (!window.create()) {
+        ReportStartupFailure(window.failure());
+        return 1;
+    }
     window.open(SW_SHOWDEFAULT);
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "win32_form.h"
 
-#include "error.h"
-#include "shortening.h"
+#include "control_ids.h"
+#include "form_layout.h"
 #include "version.h"
+#include "win32_text.h"
 
-#include <algorithm>
 #include <commctrl.h>
 #include <cstring>
-#include <iterator>
-#include <utility>
 
 namespace tenvex {
 
@@ -18,41 +16,14 @@ namespace {
 constexpr wchar_t WindowClass[] = L"TenvexForm";
 // The ordinary frame of a top-level window.
 constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW;
-constexpr int TwipsPerInch = 1440;
 constexpr int ComboListRows = 10;
-
-// Control texts are UTF-16, as Windows' wide strings are; the copy adds the terminating zero.
-std::wstring Wide(std::u16string_view text)
-{
-    return {text.begin(), text.end()};
-}
-
-std::u16string WindowText(HWND window)
-{
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return {text.begin(), text.end()};
-}
-
-// Whole pixels at a DPI, cut toward zero, as halving a whole number of pixels is.
-int Pixels(float twips, UINT dpi)
-{
-    return static_cast<int>(twips * static_cast<float>(dpi) / TwipsPerInch);
-}
-
-bool IsOutputBox(const ControlDescription &description)
-{
-    return description.kind == ControlKind::Label && description.border == Border::FixedSingle;
-}
 
 int SystemColourIndex(SystemColour colour)
 {
     return static_cast<int>(static_cast<std::uint32_t>(colour) & 0xFF);
 }
 
-// The class and styles of each kind of control. An output box is a read-only edit control: it
-// can be selected and copied from, but not typed into, and it is not in the tab order.
+// The class and styles of each kind of control but the output box.
 struct WindowKind
 {
     const wchar_t *className;
@@ -60,70 +31,53 @@ struct WindowKind
     DWORD extendedStyle;
 };
 
-WindowKind KindOf(const ControlDescription &description)
+WindowKind KindOf(const ControlDescription &control)
 {
-    switch (description.kind) {
+    const DWORD tabStop = TakesFocus(control.kind) ? WS_TABSTOP : 0;
+    switch (control.kind) {
     case ControlKind::Label:
-        if (IsOutputBox(description))
-            return {WC_EDITW, ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, 0};
-        return {
-            WC_STATICW,
-            static_cast<DWORD>(
-                SS_NOPREFIX | (description.alignment == Alignment::Centre ? SS_CENTER : SS_LEFT)),
-            0};
+        return {WC_STATICW,
+                static_cast<DWORD>(
+                    SS_NOPREFIX | (control.alignment == Alignment::Centre ? SS_CENTER : SS_LEFT)),
+                0};
     case ControlKind::Frame:
         return {WC_BUTTONW, BS_GROUPBOX, 0};
     case ControlKind::TextBox:
-        return {WC_EDITW, WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+        return {WC_EDITW, tabStop | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::ComboBox:
-        return {WC_COMBOBOXW, WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
+        return {WC_COMBOBOXW, tabStop | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
     case ControlKind::CommandButton:
-        return {WC_BUTTONW, WS_TABSTOP | BS_PUSHBUTTON, 0};
+        return {WC_BUTTONW, tabStop | BS_PUSHBUTTON, 0};
     }
     return {WC_STATICW, 0, 0};
 }
 
-// Puts a text on the clipboard, as Unicode text.
-void CopyToClipboard(HWND owner, std::u16string_view text)
+std::u16string Quoted(std::u16string_view name)
 {
-    if (!OpenClipboard(owner))
-        return;
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        auto *target = static_cast<wchar_t *>(GlobalLock(memory));
-        std::copy(text.begin(), text.end(), target);
-        target[text.size()] = L'\0';
-        GlobalUnlock(memory);
-        if (!SetClipboardData(CF_UNICODETEXT, memory))
-            GlobalFree(memory);
-    }
-    CloseClipboard();
-}
-
-// The output box copies its whole text, however it is asked to (Ctrl+C, the context menu's
-// Copy) and whatever part of the shortened form is selected.
-LRESULT CALLBACK OutputBoxProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR caption)
-{
-    if (message == WM_COPY) {
-        const auto *text = reinterpret_cast<const std::u16string *>(caption);
-        if (!text->empty())
-            CopyToClipboard(window, *text);
-        return 0;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return u"\"" + std::u16string(name) + u"\"";
 }
 
 } // namespace
 
 Win32Form::Win32Form(const FormDescription &description)
     : m_description(description)
+    , m_controls(description.controls.size())
+{}
+
+Win32Form::~Win32Form()
+{
+    if (m_window)
+        DestroyWindow(m_window);
+}
+
+bool Win32Form::create()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = windowProcedure;
+    // A private dialog class: DefDlgProcW keeps the dialog's state in these extra bytes.
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
@@ -132,258 +86,183 @@ Win32Form::Win32Form(const FormDescription &description)
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = WindowClass;
-    RegisterClassExW(&windowClass); // a second window finds the class registered already
+    // A second window finds the class registered already; creating it tells whether it is there.
+    RegisterClassExW(&windowClass);
 
     // Made at its size for the primary screen's DPI, and resized if it opens on another screen.
     m_dpi = GetDpiForSystem();
     const SIZE outer = framedSize(m_dpi);
-    const std::wstring caption = Wide(description.caption);
-    m_window = CreateWindowExW(0, WindowClass, caption.c_str(), WindowStyle, CW_USEDEFAULT,
-                               CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr, instance, this);
-    createControls();
+    m_window = CreateWindowExW(0, WindowClass, Wide(m_description.caption).c_str(), WindowStyle,
+                               CW_USEDEFAULT, CW_USEDEFAULT, outer.cx, outer.cy, nullptr, nullptr,
+                               instance, this);
+    if (!m_window)
+        return fail(u"the window");
+    // Made in tab order: the dialog manager moves the focus in the order the controls were made.
+    for (const std::size_t place : ControlsByTabIndex(m_description)) {
+        if (!createControl(place))
+            return fail(u"the control " + Quoted(m_description.controls[place].name));
+    }
     if (const UINT dpi = GetDpiForWindow(m_window); dpi != m_dpi) {
         m_dpi = dpi;
         const SIZE resized = framedSize(m_dpi);
         SetWindowPos(m_window, nullptr, 0, 0, resized.cx, resized.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    layOut();
+    if (!layOut())
+        return fail(u"the fonts");
     m_built = true;
+    return true;
 }
 
-Win32Form::~Win32Form()
+bool Win32Form::fail(std::u16string_view what)
 {
-    if (m_window)
-        DestroyWindow(m_window);
+    m_failure = u"could not make ";
+    m_failure += what;
+    const std::wstring code = std::to_wstring(GetLastError());
+    m_failure += u" (error ";
+    m_failure.append(code.begin(), code.end());
+    m_failure += u").";
+    return false;
 }
 
-void Win32Form::createControls()
+bool Win32Form::createControl(std::size_t place)
 {
-    // Created in tab order: the dialog manager moves the focus in the order of creation.
-    std::vector<const ControlDescription *> order;
-    for (const ControlDescription &description : m_description.controls)
-        order.push_back(&description);
-    std::ranges::stable_sort(order, {}, &ControlDescription::tabIndex);
-    m_controls.reserve(order.size());
-    for (const ControlDescription *description : order) {
-        const WindowKind kind = KindOf(*description);
-        const auto id
-            = FirstControlId + static_cast<int>(description - m_description.controls.data());
-        const std::wstring text = Wide(description->text);
-        HWND handle = CreateWindowExW(
-            kind.extendedStyle, kind.className, IsOutputBox(*description) ? L"" : text.c_str(),
-            WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, m_window,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-        Control &control = m_controls.emplace_back(Control{description, handle, {}});
-        switch (description->kind) {
-        case ControlKind::TextBox:
-            SendMessageW(handle, EM_SETLIMITTEXT, 0, 0); // no limit
-            break;
-        case ControlKind::ComboBox:
-            for (const std::u16string_view entry : description->listEntries) {
-                const std::wstring item = Wide(entry);
-                SendMessageW(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-            }
-            SetWindowTextW(handle, text.c_str());
-            break;
-        case ControlKind::Label:
-            if (IsOutputBox(*description))
-                control.caption = description->text;
-            break;
-        case ControlKind::Frame:
-        case ControlKind::CommandButton:
-            break;
-        }
+    const ControlDescription &control = m_description.controls[place];
+    Control &made = m_controls[place];
+    const int id = ControlId(place);
+    if (IsOutputBox(control)) {
+        made.output = std::make_unique<OutputBox>();
+        if (!made.output->create(m_window, id))
+            return false;
+        made.handle = made.output->handle();
+        made.output->setCaption(control.text);
+        return true;
     }
-
-    for (Control &control : m_controls) {
-        // The subclass reads the caption where it lives: the vector no longer grows.
-        if (IsOutputBox(*control.description))
-            SetWindowSubclass(control.handle, OutputBoxProcedure, 0,
-                              reinterpret_cast<DWORD_PTR>(&control.caption));
-    }
+    const WindowKind kind = KindOf(control);
+    made.handle = CreateWindowExW(kind.extendedStyle, kind.className, Wide(control.text).c_str(),
+                                  WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, m_window,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                  GetModuleHandleW(nullptr), nullptr);
+    if (!made.handle)
+        return false;
+    if (control.kind == ControlKind::TextBox)
+        SendMessageW(made.handle, EM_SETLIMITTEXT, 0, 0); // no limit
+    for (const std::u16string_view entry : control.listEntries)
+        SendMessageW(made.handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
+    if (control.kind == ControlKind::ComboBox)
+        SetWindowTextW(made.handle, Wide(control.text).c_str());
+    return true;
 }
 
-// The tooltip of a shortened result, made when the first one is shown: a window less to make at
-// start-up.
-void Win32Form::showTooltip(const Control &output, const std::wstring &text)
+int Win32Form::pixels(double twips) const
 {
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = m_window;
-    tool.uId = reinterpret_cast<UINT_PTR>(output.handle);
-    tool.lpszText = const_cast<wchar_t *>(text.c_str());
-    if (!m_tooltip) {
-        if (text.empty())
-            return;
-        m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, m_window,
-                                    nullptr, GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        return;
-    }
-    SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-}
-
-int Win32Form::pixels(float twips) const
-{
-    return Pixels(twips, m_dpi);
+    return Pixels(twips, static_cast<int>(m_dpi));
 }
 
 float Win32Form::twips(int pixels) const
 {
-    return static_cast<float>(pixels) * TwipsPerInch / static_cast<float>(m_dpi);
+    return Twips(pixels, static_cast<int>(m_dpi));
+}
+
+int Win32Form::fontHeight(double points) const
+{
+    return -MulDiv(static_cast<int>(points * 100.0), static_cast<int>(m_dpi), 7200);
 }
 
 // The window's outer size for its client area at a DPI.
 SIZE Win32Form::framedSize(UINT dpi) const
 {
-    RECT outer{0, 0, Pixels(static_cast<float>(m_description.clientWidth), dpi),
-               Pixels(static_cast<float>(m_description.clientHeight), dpi)};
+    RECT outer{0, 0, Pixels(m_description.clientWidth, static_cast<int>(dpi)),
+               Pixels(m_description.clientHeight, static_cast<int>(dpi))};
     AdjustWindowRectExForDpi(&outer, WindowStyle, FALSE, 0, dpi);
     return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
-// Places every control at the window's DPI, with fonts of that DPI.
-void Win32Form::layOut()
+// Where a control goes in the window's client area: every control is the window's child, so
+// one inside a frame is placed relative to the frame.
+TwipsRect Win32Form::placeInWindow(std::size_t place) const
 {
-    // One font per size: controls of the same size share it.
-    std::vector<std::pair<int, FontHandle>> fonts;
-    const std::wstring face = Wide(m_description.fontFace);
-    for (Control &control : m_controls) {
-        const ControlDescription &description = *control.description;
-        TwipsRect place = description.geometry;
-        // Controls inside a frame are placed relative to it.
-        if (description.parent != m_description.name) {
-            const TwipsRect &frame = this->control(description.parent).description->geometry;
-            place.left += frame.left;
-            place.top += frame.top;
-        }
-        const int height = pixels(static_cast<float>(place.height));
-        // A combo box's window reaches down over its list; its field keeps the given height.
-        const int listHeight
-            = description.kind == ControlKind::ComboBox ? height * (ComboListRows + 1) : height;
-        MoveWindow(control.handle, pixels(static_cast<float>(place.left)),
-                   pixels(static_cast<float>(place.top)), pixels(static_cast<float>(place.width)),
-                   listHeight, FALSE);
+    const ControlDescription &control = m_description.controls[place];
+    TwipsRect rect = control.geometry;
+    if (control.parent != m_description.name) {
+        const TwipsRect &frame
+            = m_description.controls[ControlIndex(m_description, control.parent)].geometry;
+        rect.left += frame.left;
+        rect.top += frame.top;
+    }
+    return rect;
+}
 
-        const int fontHeight = -MulDiv(static_cast<int>(description.fontSize * 100.0),
-                                       static_cast<int>(m_dpi), 7200);
-        auto font = std::ranges::find(fonts, fontHeight, &std::pair<int, FontHandle>::first);
-        if (font == fonts.end()) {
-            fonts.emplace_back(
-                fontHeight,
-                CreateFontW(fontHeight, 0, 0, 0, m_description.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                            FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS, face.c_str()));
-            font = std::prev(fonts.end());
-        }
-        SendMessageW(control.handle, WM_SETFONT, reinterpret_cast<WPARAM>(font->second.get()),
-                     FALSE);
-        if (description.kind == ControlKind::ComboBox) {
+// Places every control at the window's DPI, with fonts of that DPI. False, with every control as
+// it was, when a font cannot be made.
+bool Win32Form::layOut()
+{
+    std::map<int, FontHandle> fonts;
+    for (const ControlDescription &control : m_description.controls) {
+        const int height = fontHeight(control.fontSize);
+        if (fonts.contains(height))
+            continue;
+        FontHandle font(CreateFontW(height, 0, 0, 0, m_description.bold ? FW_BOLD : FW_NORMAL,
+                                    FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
+                                    Wide(m_description.fontFace).c_str()));
+        if (!font)
+            return false;
+        fonts.emplace(height, std::move(font));
+    }
+
+    for (std::size_t place = 0; place < m_controls.size(); ++place) {
+        const ControlDescription &control = m_description.controls[place];
+        const HWND handle = m_controls[place].handle;
+        const TwipsRect rect = placeInWindow(place);
+        const int height = pixels(rect.height);
+        // A combo box's window reaches down over its list; its field keeps the given height.
+        const int windowHeight
+            = control.kind == ControlKind::ComboBox ? height * (ComboListRows + 1) : height;
+        MoveWindow(handle, pixels(rect.left), pixels(rect.top), pixels(rect.width), windowHeight,
+                   FALSE);
+        SendMessageW(handle, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(fonts.at(fontHeight(control.fontSize)).get()), FALSE);
+        if (control.kind == ControlKind::ComboBox) {
             // The field is its text's height and a border of three pixels above and below.
             constexpr int FieldBorders = 6;
-            SendMessageW(control.handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                         height - FieldBorders);
+            SendMessageW(handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - FieldBorders);
         }
-        if (IsOutputBox(description))
-            showCaption(control);
+        if (m_controls[place].output)
+            m_controls[place].output->refit();
     }
     m_fonts = std::move(fonts); // the old fonts go once no control uses them
     InvalidateRect(m_window, nullptr, TRUE);
+    return true;
 }
 
 void Win32Form::open(int showCommand)
 {
-    runHandlers(m_description.name, EventKind::Load);
+    RaiseEvent(*this, m_description, m_description.name, EventKind::Load);
     ShowWindow(m_window, showCommand);
     UpdateWindow(m_window);
 }
 
-void Win32Form::runHandlers(std::u16string_view source, EventKind event)
-{
-    for (const EventBinding &binding : m_description.events) {
-        if (binding.source == source && binding.event == event)
-            RunHandler(*this, binding.handler);
-    }
-}
-
-Win32Form::Control &Win32Form::control(std::u16string_view name)
-{
-    const auto found = std::ranges::find_if(
-        m_controls, [name](const Control &control) { return control.description->name == name; });
-    if (found == m_controls.end())
-        throw Error(ErrorKind::NoSuchControl, name);
-    return *found;
-}
-
-const Win32Form::Control &Win32Form::control(std::u16string_view name) const
-{
-    return const_cast<Win32Form &>(*this).control(name);
-}
-
-Win32Form::Control *Win32Form::controlOf(HWND handle)
-{
-    const auto found = std::ranges::find(m_controls, handle, &Control::handle);
-    return found == m_controls.end() ? nullptr : &*found;
-}
-
 std::u16string Win32Form::text(std::u16string_view name) const
 {
-    const Control &found = control(name);
-    return IsOutputBox(*found.description) ? found.caption : WindowText(found.handle);
+    const Control &control = m_controls[ControlIndex(m_description, name)];
+    return control.output ? control.output->caption() : WindowText(control.handle);
 }
 
 void Win32Form::setText(std::u16string_view name, std::u16string_view text)
 {
-    Control &found = control(name);
-    if (IsOutputBox(*found.description)) {
-        found.caption = text;
-        showCaption(found);
+    const std::size_t place = ControlIndex(m_description, name);
+    const Control &control = m_controls[place];
+    if (control.output) {
+        control.output->setCaption(text);
         return;
     }
-    const std::wstring value = Wide(text);
-    if (found.description->kind == ControlKind::ComboBox) {
-        // A text that is an entry of the list, exactly, also selects it, so that the list opens
-        // on it. (The list's own search ignores case.)
-        const auto count = static_cast<int>(SendMessageW(found.handle, CB_GETCOUNT, 0, 0));
-        for (int entry = 0; entry < count; ++entry) {
-            const auto length = SendMessageW(found.handle, CB_GETLBTEXTLEN, entry, 0);
-            std::wstring item(static_cast<std::size_t>(length) + 1, L'\0');
-            SendMessageW(found.handle, CB_GETLBTEXT, entry, reinterpret_cast<LPARAM>(item.data()));
-            item.resize(static_cast<std::size_t>(length));
-            if (item == value) {
-                SendMessageW(found.handle, CB_SETCURSEL, entry, 0);
-                return;
-            }
-        }
+    // A text that is exactly an entry of the list also selects it, so that the list opens on it.
+    if (const auto entry = ListEntryIndex(m_description.controls[place].listEntries, text)) {
+        SendMessageW(control.handle, CB_SETCURSEL, *entry, 0);
+        return;
     }
-    SetWindowTextW(found.handle, value.c_str());
-}
-
-// Shows the longest form of the output box's caption that fits, with the whole text in its
-// tooltip when that is not all of it.
-void Win32Form::showCaption(Control &output)
-{
-    RECT room{};
-    SendMessageW(output.handle, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-    HDC context = GetDC(output.handle);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(output.handle, WM_GETFONT, 0, 0));
-    const HGDIOBJ previous = SelectObject(context, font);
-    const std::u16string shown
-        = ShortenedNumber(output.caption, [&](std::u16string_view candidate) {
-              const std::wstring wide = Wide(candidate);
-              SIZE extent{};
-              GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &extent);
-              return extent.cx <= room.right - room.left;
-          });
-    SelectObject(context, previous);
-    ReleaseDC(output.handle, context);
-
-    const std::wstring text = Wide(shown);
-    SetWindowTextW(output.handle, text.c_str());
-    showTooltip(output, shown == output.caption ? std::wstring() : Wide(output.caption));
+    SetWindowTextW(control.handle, Wide(text).c_str());
 }
 
 TwipsSize Win32Form::outerSize() const
@@ -417,22 +296,46 @@ TwipsSize Win32Form::screenSize() const
 
 void Win32Form::reportError(std::u16string_view message)
 {
-    const std::wstring text = Wide(message);
     const std::wstring title(version::ApplicationName,
                              version::ApplicationName + std::strlen(version::ApplicationName));
-    MessageBoxW(m_window, text.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(m_window, Wide(message).c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
-void Win32Form::handleCommand(int id, int notification)
+void Win32Form::onCommand(int id, int notification)
 {
-    const auto index = static_cast<std::size_t>(id - FirstControlId);
-    if (!m_built || id < FirstControlId || index >= m_description.controls.size())
+    const auto place = static_cast<std::size_t>(id - FirstControlId);
+    if (!m_built || id < FirstControlId || place >= m_controls.size())
         return; // Enter and Escape arrive as IDOK and IDCANCEL: neither does anything
-    const ControlDescription &description = m_description.controls[index];
-    if (description.kind == ControlKind::TextBox && notification == EN_CHANGE)
-        runHandlers(description.name, EventKind::Change);
-    else if (description.kind == ControlKind::CommandButton && notification == BN_CLICKED)
-        runHandlers(description.name, EventKind::Click);
+    const ControlDescription &control = m_description.controls[place];
+    if (control.kind == ControlKind::TextBox && notification == EN_CHANGE)
+        RaiseEvent(*this, m_description, control.name, EventKind::Change);
+    else if (control.kind == ControlKind::CommandButton && notification == BN_CLICKED)
+        RaiseEvent(*this, m_description, control.name, EventKind::Click);
+}
+
+// Labels drawn in colours of their own: the output box in the window's colours.
+LRESULT Win32Form::onCtlColorStatic(HDC context, HWND control)
+{
+    const auto found = std::ranges::find(m_controls, control, &Control::handle);
+    if (found == m_controls.end())
+        return 0;
+    const ControlDescription &description
+        = m_description.controls[static_cast<std::size_t>(found - m_controls.begin())];
+    if (description.background == SystemColour::ButtonFace)
+        return 0;
+    SetTextColor(context, GetSysColor(SystemColourIndex(description.foreground)));
+    SetBkColor(context, GetSysColor(SystemColourIndex(description.background)));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(SystemColourIndex(description.background)));
+}
+
+// The window keeps its client size in twips: the rectangle Windows suggests is just that.
+void Win32Form::onDpiChanged(UINT dpi, const RECT &suggested)
+{
+    m_dpi = dpi;
+    SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where no font of the new size can be made, the controls keep the fonts they have.
+    (void)layOut();
 }
 
 LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -445,7 +348,7 @@ LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wP
     }
     auto *form = reinterpret_cast<Win32Form *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     return form ? form->handleMessage(message, wParam, lParam)
-                : DefWindowProcW(window, message, wParam, lParam);
+                : DefDlgProcW(window, message, wParam, lParam);
 }
 
 LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -453,45 +356,21 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     const HWND window = m_window;
     switch (message) {
     case WM_COMMAND:
-        handleCommand(LOWORD(wParam), HIWORD(wParam));
+        onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_CTLCOLORSTATIC:
-        // Labels drawn in colours of their own: the output box in the window's colours.
-        if (const Control *found = controlOf(reinterpret_cast<HWND>(lParam));
-            found && found->description->background != SystemColour::ButtonFace) {
-            auto *context = reinterpret_cast<HDC>(wParam);
-            SetTextColor(context, GetSysColor(SystemColourIndex(found->description->foreground)));
-            SetBkColor(context, GetSysColor(SystemColourIndex(found->description->background)));
-            return reinterpret_cast<LRESULT>(
-                GetSysColorBrush(SystemColourIndex(found->description->background)));
-        }
+        if (const LRESULT brush
+            = onCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+            return brush;
         break;
-    case WM_ACTIVATE:
-        // As in a dialog: the focus leaves with the window and comes back to where it was, or
-        // to the first control in the tab order, with a text box's text selected.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            m_focus = GetFocus();
-        } else {
-            HWND target = m_focus && IsChild(window, m_focus)
-                ? m_focus
-                : GetNextDlgTabItem(window, nullptr, FALSE);
-            if (target) {
-                SetFocus(target);
-                if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-                    SendMessageW(target, EM_SETSEL, 0, -1);
-            }
-        }
+    case WM_DPICHANGED:
+        if (lParam)
+            onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
-    case WM_DPICHANGED: {
-        // The window keeps its client size in twips: the suggested rectangle is just that.
-        m_dpi = HIWORD(wParam);
-        const auto *suggested = reinterpret_cast<const RECT *>(lParam);
-        SetWindowPos(m_window, nullptr, suggested->left, suggested->top,
-                     suggested->right - suggested->left, suggested->bottom - suggested->top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        layOut();
+    case WM_CLOSE:
+        // The dialog manager would turn it into a Cancel command: the window closes instead.
+        DestroyWindow(window);
         return 0;
-    }
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -502,7 +381,7 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefDlgProcW(window, message, wParam, lParam);
 }
 
 } // namespace tenvex

@@ -2,12 +2,13 @@
 #pragma once
 
 #include "form.h"
+#include "output_box.h"
 
 #include <windows.h>
+#include <map>
 #include <memory>
 #include <string>
 #include <type_traits>
-#include <utility>
 #include <vector>
 
 namespace tenvex {
@@ -19,10 +20,12 @@ struct FontDeleter
 };
 using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
-// A window built with the Win32 API from its description: one child window per control (the
-// frames are group boxes, and the controls inside them are the window's children too, placed
-// over them), in tab order, with the description's geometry at the window's DPI (1440 twips to
-// the inch), fonts and texts. Each bound event runs its handler through RunHandler.
+// A window built with the Win32 API from a well-formed description: a window of a private dialog
+// class, so that the dialog manager moves and keeps the focus as in any dialog, and one child
+// window per control (the frames are group boxes, and the controls inside them are the window's
+// children too, placed over them), made in tab order, with the description's geometry at the
+// window's DPI, fonts and texts. A text box's change and a button's click raise that event of
+// the description.
 class Win32Form final : public Form
 {
 public:
@@ -30,6 +33,11 @@ public:
     ~Win32Form() override;
     Win32Form(const Win32Form &) = delete;
     Win32Form &operator=(const Win32Form &) = delete;
+
+    // Makes the window and its controls. False when Windows cannot, and failure() then says in a
+    // few words what could not be made.
+    [[nodiscard]] bool create();
+    [[nodiscard]] const std::u16string &failure() const { return m_failure; }
 
     [[nodiscard]] HWND handle() const { return m_window; }
 
@@ -47,35 +55,33 @@ public:
 private:
     struct Control
     {
-        const ControlDescription *description;
-        HWND handle;
-        std::u16string caption; // an output box's whole text; it may show less
+        HWND handle = nullptr;
+        std::unique_ptr<OutputBox> output; // for an output box, which owns its handle's text
     };
 
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void handleCommand(int id, int notification);
-    void createControls();
-    void layOut();
+    void onCommand(int id, int notification);
+    [[nodiscard]] LRESULT onCtlColorStatic(HDC context, HWND control);
+    void onDpiChanged(UINT dpi, const RECT &suggested);
+
+    [[nodiscard]] bool createControl(std::size_t place);
+    [[nodiscard]] bool layOut();
+    [[nodiscard]] bool fail(std::u16string_view what);
     [[nodiscard]] SIZE framedSize(UINT dpi) const;
-    [[nodiscard]] int pixels(float twips) const;
+    [[nodiscard]] TwipsRect placeInWindow(std::size_t place) const;
+    [[nodiscard]] int pixels(double twips) const;
     [[nodiscard]] float twips(int pixels) const;
-    [[nodiscard]] Control &control(std::u16string_view name);
-    [[nodiscard]] const Control &control(std::u16string_view name) const;
-    [[nodiscard]] Control *controlOf(HWND handle);
-    void showCaption(Control &output);
-    void showTooltip(const Control &output, const std::wstring &text);
-    void runHandlers(std::u16string_view source, EventKind event);
+    [[nodiscard]] int fontHeight(double points) const;
 
     const FormDescription &m_description;
     HWND m_window = nullptr;
-    HWND m_tooltip = nullptr;
-    HWND m_focus = nullptr; // the control that had the focus when the window was deactivated
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
-    std::vector<Control> m_controls;
-    std::vector<std::pair<int, FontHandle>> m_fonts; // by height, at the window's DPI
-    bool m_built = false;                            // events are handled once every control exists
+    std::vector<Control> m_controls;   // in description order
+    std::map<int, FontHandle> m_fonts; // by height in pixels, at the window's DPI
+    std::u16string m_failure;
+    bool m_built = false; // events are handled once every control exists
 };
 
 } // namespace tenvex

@@ -63,7 +63,7 @@ std::string Written(const Decimal &number)
     }
     if (e < 0)
         return text.append("0.").append(static_cast<std::size_t>(-e) - 1, '0').append(d);
-    const auto integerDigits = static_cast<std::size_t>(e + 1);
+    const std::size_t integerDigits = static_cast<std::size_t>(e) + 1;
     if (d.size() <= integerDigits)
         return text.append(d).append(integerDigits - d.size(), '0');
     return text.append(d, 0, integerDigits).append(".").append(d, integerDigits);

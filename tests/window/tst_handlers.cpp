@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "error.h"
 #include "form.h"
+#include "form_layout.h"
 #include "main_window.h"
 #include "table_test.h"
 
@@ -49,14 +50,10 @@ public:
     std::vector<std::u16string> reports;
 };
 
-// Raises an event of the window as the platform does: through the handler bound to it.
+// Raises an event of the window as the platform does: through the handlers bound to it.
 void Raise(FakeForm &form, std::u16string_view source, EventKind event)
 {
-    const auto binding = std::ranges::find_if(MainWindow.events, [&](const auto &candidate) {
-        return candidate.source == source && candidate.event == event;
-    });
-    ASSERT_NE(binding, MainWindow.events.end());
-    tenvex::RunHandler(form, binding->handler);
+    tenvex::RaiseEvent(form, MainWindow, source, event);
 }
 
 struct CentringRow

@@ -84,7 +84,6 @@ private:
     void clickConvert() const;
 
     std::unique_ptr<QtForm> m_window;
-    tenvex::ErrorReporter m_previousReporter;
     QStringList m_reports;
     ModalWatchdog m_watchdog;
 };
@@ -97,9 +96,8 @@ void TestMainWindow::initTestCase()
 void TestMainWindow::init()
 {
     m_reports.clear();
-    m_previousReporter = tenvex::SetErrorReporter(
-        [this](QWidget *, const QString &message) { m_reports << message; });
-    m_window = std::make_unique<QtForm>(tenvex::MainWindow);
+    m_window = std::make_unique<QtForm>(
+        tenvex::MainWindow, [this](QWidget *, const QString &message) { m_reports << message; });
     m_window->open();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -107,7 +105,6 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     m_window.reset();
-    tenvex::SetErrorReporter(m_previousReporter);
     QVERIFY2(m_watchdog.dialogSeen().isEmpty(),
              qPrintable("unexpected dialog: " + m_watchdog.dialogSeen()));
     m_watchdog.reset();

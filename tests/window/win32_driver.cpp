@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Drives the real Tenvex.exe as an automation tool would: it starts the program, finds its
-// window and controls (a control's number is FirstControlId plus its place in the window
-// description), sends them window messages and keys, reads them back, and reads the program
-// file's version block.
+// window and controls by their numbers (ControlId of their place in the window description), sends
+// them window messages and keys, reads them back, and reads the program file's version block.
 //   win32_driver TENVEX.EXE
+#include "control_ids.h"
+#include "form_layout.h"
 #include "main_window.h"
 #include "prefix_conversion.h"
 
@@ -167,18 +168,13 @@ public:
         : m_process(process)
         , m_window(window)
     {
-        for (std::size_t index = 0; index < tenvex::MainWindow.controls.size(); ++index)
-            m_controls.push_back(
-                GetDlgItem(window, tenvex::FirstControlId + static_cast<int>(index)));
+        for (std::size_t place = 0; place < tenvex::MainWindow.controls.size(); ++place)
+            m_controls.push_back(GetDlgItem(window, tenvex::ControlId(place)));
     }
 
     HWND control(std::u16string_view name) const
     {
-        for (std::size_t index = 0; index < m_controls.size(); ++index) {
-            if (tenvex::MainWindow.controls[index].name == name)
-                return m_controls[index];
-        }
-        return nullptr;
+        return m_controls[tenvex::ControlIndex(tenvex::MainWindow, name)];
     }
 
     HWND focused() const
@@ -236,7 +232,7 @@ void CheckControls(const Driver &driver, HWND window)
         const wchar_t *expected = L"Static";
         switch (description.kind) {
         case tenvex::ControlKind::Label:
-            expected = description.border == tenvex::Border::FixedSingle ? L"Edit" : L"Static";
+            expected = tenvex::IsOutputBox(description) ? L"Edit" : L"Static";
             break;
         case tenvex::ControlKind::Frame:
         case tenvex::ControlKind::CommandButton:

@@ -72,13 +72,13 @@ class TestErrorReport : public QObject
 
 private slots:
     void init();
-    void cleanup();
     void boundHandlerErrorsAreReported_data();
     void boundHandlerErrorsAreReported();
     void defaultReportIsACriticalMessageBox();
 
 private:
-    tenvex::ErrorReporter m_previousReporter;
+    [[nodiscard]] tenvex::ErrorReporter recorder();
+
     QStringList m_reports;
     QList<QWidget *> m_windows;
 };
@@ -87,15 +87,14 @@ void TestErrorReport::init()
 {
     m_reports.clear();
     m_windows.clear();
-    m_previousReporter = tenvex::SetErrorReporter([this](QWidget *window, const QString &message) {
-        m_windows << window;
-        m_reports << message;
-    });
 }
 
-void TestErrorReport::cleanup()
+tenvex::ErrorReporter TestErrorReport::recorder()
 {
-    tenvex::SetErrorReporter(m_previousReporter);
+    return [this](QWidget *window, const QString &message) {
+        m_windows << window;
+        m_reports << message;
+    };
 }
 
 void TestErrorReport::boundHandlerErrorsAreReported_data()
@@ -114,7 +113,7 @@ void TestErrorReport::boundHandlerErrorsAreReported()
 {
     QFETCH(QString, button);
     QFETCH(QString, message);
-    QtForm window(TestWindow);
+    QtForm window(TestWindow, recorder());
     window.open();
     auto *control = window.findChild<QPushButton *>(button);
     QVERIFY(control);
@@ -129,7 +128,6 @@ void TestErrorReport::boundHandlerErrorsAreReported()
 // user typed, in the dialog's own font rather than the window's bold one.
 void TestErrorReport::defaultReportIsACriticalMessageBox()
 {
-    tenvex::SetErrorReporter(m_previousReporter);
     QCoreApplication::setApplicationName("Tenvex");
     QtForm window(TestWindow);
     window.open();

@@ -69,10 +69,6 @@ struct EventBinding
     EventHandler handler;
 };
 
-// Where the platform numbers a window's controls, a control's number is FirstControlId plus its
-// place in the description; tools that drive the window find it by that number.
-inline constexpr int FirstControlId = 100;
-
 struct FormDescription
 {
     std::u16string_view name;

@@ -67,7 +67,7 @@ std::u16string ShortenedNumber(std::u16string_view text,
         // A fraction keeps its whole part and as many decimals as fit.
         for (std::size_t length = text.size() - 1; length > point; --length) {
             const std::u16string_view digits = text.substr(0, length);
-            const std::u16string candidate = std::u16string(digits) + Ellipsis;
+            std::u16string candidate = std::u16string(digits) + Ellipsis;
             if (EndsInSignificantDigit(digits) && fits(candidate))
                 return candidate;
         }
@@ -79,7 +79,7 @@ std::u16string ShortenedNumber(std::u16string_view text,
     const std::size_t firstDigit = parts.mantissa.starts_with(u'-') ? 2 : 1;
     for (std::size_t length = parts.mantissa.size() - 1; length > firstDigit + 1; --length) {
         const std::u16string_view digits = std::u16string_view(parts.mantissa).substr(0, length);
-        const std::u16string candidate = std::u16string(digits) + Ellipsis + parts.exponent;
+        std::u16string candidate = std::u16string(digits) + Ellipsis + parts.exponent;
         if (EndsInSignificantDigit(digits) && fits(candidate))
             return candidate;
     }

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#include "form_layout.h"
+
+#include "error.h"
+#include "form.h"
+#include "shortening.h"
+
+#include <numeric>
+
+namespace tenvex {
+
+std::size_t ControlIndex(const FormDescription &form, std::u16string_view name)
+{
+    const auto control = std::ranges::find(form.controls, name, &ControlDescription::name);
+    if (control == form.controls.end())
+        throw Error(ErrorKind::NoSuchControl, name);
+    return static_cast<std::size_t>(control - form.controls.begin());
+}
+
+std::vector<std::size_t> ControlsByTabIndex(const FormDescription &form)
+{
+    std::vector<std::size_t> order(form.controls.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::ranges::stable_sort(order, {},
+                             [&form](std::size_t index) { return form.controls[index].tabIndex; });
+    return order;
+}
+
+std::optional<std::size_t> FirstFocus(const FormDescription &form)
+{
+    for (const std::size_t index : ControlsByTabIndex(form)) {
+        if (TakesFocus(form.controls[index].kind))
+            return index;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> ListEntryIndex(std::span<const std::u16string_view> entries,
+                                          std::u16string_view text)
+{
+    const auto entry = std::ranges::find(entries, text);
+    if (entry == entries.end())
+        return std::nullopt;
+    return static_cast<std::size_t>(entry - entries.begin());
+}
+
+ResultView ResultViewOf(std::u16string_view caption,
+                        const std::function<bool(std::u16string_view)> &fits)
+{
+    ResultView view{ShortenedNumber(caption, fits), {}};
+    if (view.shown != caption)
+        view.tooltip = caption;
+    return view;
+}
+
+void RaiseEvent(Form &form, const FormDescription &description, std::u16string_view source,
+                EventKind event)
+{
+    for (const EventBinding &binding : description.events) {
+        if (binding.source == source && binding.event == event)
+            RunHandler(form, binding.handler);
+    }
+}
+
+} // namespace tenvex

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form_description.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tenvex {
+
+// What every back end derives from a window description, written once: a back end only makes
+// its platform's widgets, places them and reads them.
+
+inline constexpr int TwipsPerInch = 1440;
+
+// A length in twips as whole pixels at a density, cut toward zero as halving a whole number of
+// pixels is: 4860 twips are 324 pixels at 96 dots per inch.
+[[nodiscard]] constexpr int Pixels(double twips, int dotsPerInch)
+{
+    return static_cast<int>(twips * dotsPerInch / TwipsPerInch);
+}
+
+[[nodiscard]] constexpr float Twips(int pixels, int dotsPerInch)
+{
+    return static_cast<float>(static_cast<double>(pixels) * TwipsPerInch / dotsPerInch);
+}
+
+// A label with a border is an output box: it shows a result, whole or visibly shortened, in the
+// colours of an entry field, and the user can select and copy it but not type into it.
+[[nodiscard]] constexpr bool IsOutputBox(const ControlDescription &control)
+{
+    return control.kind == ControlKind::Label && control.border == Border::FixedSingle;
+}
+
+// Labels and frames never take the focus; the other kinds are in the tab order.
+[[nodiscard]] constexpr bool TakesFocus(ControlKind kind)
+{
+    return kind == ControlKind::TextBox || kind == ControlKind::ComboBox
+        || kind == ControlKind::CommandButton;
+}
+
+// Whether `source` (the window's name or a control's) raises `event`: the window its load, a text
+// box its change, a command button its click.
+[[nodiscard]] constexpr bool RaisesEvent(const FormDescription &form, std::u16string_view source,
+                                         EventKind event)
+{
+    if (event == EventKind::Load)
+        return source == form.name;
+    const auto control = std::ranges::find(form.controls, source, &ControlDescription::name);
+    if (control == form.controls.end())
+        return false;
+    return (event == EventKind::Change && control->kind == ControlKind::TextBox)
+        || (event == EventKind::Click && control->kind == ControlKind::CommandButton);
+}
+
+// A description every back end can build: control names unique and none the window's, each
+// control's parent the window or a frame described before it, tab indices unique, and every
+// binding's source one that raises its event, with a handler.
+[[nodiscard]] constexpr bool IsWellFormed(const FormDescription &form)
+{
+    const std::span<const ControlDescription> controls = form.controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlDescription &control = controls[i];
+        if (control.name.empty() || control.name == form.name)
+            return false;
+        bool parentBefore = control.parent == form.name;
+        for (const ControlDescription &earlier : controls.first(i)) {
+            if (earlier.name == control.name || earlier.tabIndex == control.tabIndex)
+                return false;
+            parentBefore = parentBefore
+                || (earlier.name == control.parent && earlier.kind == ControlKind::Frame);
+        }
+        if (!parentBefore)
+            return false;
+    }
+    return std::ranges::all_of(form.events, [&form](const EventBinding &binding) {
+        return binding.handler != nullptr && RaisesEvent(form, binding.source, binding.event);
+    });
+}
+
+// The place in the description of the control `name`; Error(NoSuchControl) when it has none.
+[[nodiscard]] std::size_t ControlIndex(const FormDescription &form, std::u16string_view name);
+
+// The places of all controls in the order of their tab indices.
+[[nodiscard]] std::vector<std::size_t> ControlsByTabIndex(const FormDescription &form);
+
+// The control that has the focus when the window is first shown: the first in tab order that
+// takes it.
+[[nodiscard]] std::optional<std::size_t> FirstFocus(const FormDescription &form);
+
+// The entry of a list that is exactly `text`, letter case included. Any other text, a name of
+// another case or the beginning of an entry among them, is no entry: it stands as typed.
+[[nodiscard]] std::optional<std::size_t>
+ListEntryIndex(std::span<const std::u16string_view> entries, std::u16string_view text);
+
+// What an output box shows of its caption: the longest form that fits where `fits` says
+// (ShortenedNumber), and a tooltip with the whole caption only when that form is not all of it.
+struct ResultView
+{
+    std::u16string shown;
+    std::u16string tooltip;
+
+    bool operator==(const ResultView &) const = default;
+};
+
+[[nodiscard]] ResultView ResultViewOf(std::u16string_view caption,
+                                      const std::function<bool(std::u16string_view)> &fits);
+
+// Runs every handler the description binds to `event` of `source`, each through RunHandler.
+void RaiseEvent(Form &form, const FormDescription &description, std::u16string_view source,
+                EventKind event);
+
+} // namespace tenvex

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+#include "output_box.h"
+
+#include "form_layout.h"
+#include "win32_text.h"
+
+#include <algorithm>
+#include <commctrl.h>
+
+namespace tenvex {
+
+namespace {
+
+// Puts a text on the clipboard, as Unicode text.
+void CopyToClipboard(HWND owner, std::u16string_view text)
+{
+    if (!OpenClipboard(owner))
+        return;
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        if (auto *target = static_cast<wchar_t *>(GlobalLock(memory))) {
+            std::copy(text.begin(), text.end(), target);
+            target[text.size()] = L'\0';
+            GlobalUnlock(memory);
+            if (SetClipboardData(CF_UNICODETEXT, memory))
+                memory = nullptr; // the clipboard owns it now
+        }
+        if (memory)
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+// A window's device context with a font selected into it, released however its user leaves.
+class FontContext
+{
+public:
+    FontContext(HWND window, HFONT font)
+        : m_window(window)
+        , m_context(GetDC(window))
+        , m_previous(SelectObject(m_context, font))
+    {}
+    FontContext(const FontContext &) = delete;
+    FontContext &operator=(const FontContext &) = delete;
+    ~FontContext()
+    {
+        SelectObject(m_context, m_previous);
+        ReleaseDC(m_window, m_context);
+    }
+
+    [[nodiscard]] int width(std::u16string_view text) const
+    {
+        const std::wstring wide = Wide(text);
+        SIZE extent{};
+        GetTextExtentPoint32W(m_context, wide.c_str(), static_cast<int>(wide.size()), &extent);
+        return extent.cx;
+    }
+
+private:
+    HWND m_window;
+    HDC m_context;
+    HGDIOBJ m_previous;
+};
+
+} // namespace
+
+OutputBox::~OutputBox()
+{
+    if (m_handle)
+        RemoveWindowSubclass(m_handle, procedure, 0);
+}
+
+bool OutputBox::create(HWND parent, int id)
+{
+    m_handle = CreateWindowExW(0, WC_EDITW, L"",
+                               WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, 0,
+                               0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               GetModuleHandleW(nullptr), nullptr);
+    return m_handle && SetWindowSubclass(m_handle, procedure, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void OutputBox::setCaption(std::u16string_view caption)
+{
+    m_caption = caption;
+    refit();
+}
+
+void OutputBox::refit()
+{
+    RECT room{};
+    SendMessageW(m_handle, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    const FontContext context(m_handle,
+                              reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0)));
+    const ResultView view = ResultViewOf(m_caption, [&](std::u16string_view candidate) {
+        return context.width(candidate) <= room.right - room.left;
+    });
+    SetWindowTextW(m_handle, Wide(view.shown).c_str());
+    showTooltip(Wide(view.tooltip));
+}
+
+void OutputBox::showTooltip(const std::wstring &text)
+{
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(m_handle);
+    tool.uId = reinterpret_cast<UINT_PTR>(m_handle);
+    tool.lpszText = const_cast<wchar_t *>(text.c_str());
+    if (m_tooltip) {
+        SendMessageW(m_tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    if (text.empty())
+        return;
+    m_tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0, tool.hwnd,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (m_tooltip)
+        SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+// The whole caption is copied however the user asks (Ctrl+C, the context menu's Copy) and
+// whatever part of the shortened form is selected.
+LRESULT CALLBACK OutputBox::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR self)
+{
+    if (message == WM_COPY) {
+        const auto &box = *reinterpret_cast<const OutputBox *>(self);
+        if (!box.m_caption.empty())
+            CopyToClipboard(window, box.m_caption);
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+} // namespace tenvex
