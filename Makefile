@@ -7,8 +7,14 @@ DEPS = scripts/install-deps.sh
 FUZZ_SECONDS ?= 60
 
 WINDOWS_ARCHES = x86_64 i686
+# Every C++ source of ours, for clang-format.
+FORMAT_SOURCES = $(shell find conversion runtime window resources tests bench fuzz \
+    -name '*.cpp' -o -name '*.h')
+# Set to ON to check the sources with clang-tidy while the sanitizer build compiles them.
+TIDY ?= OFF
 
-.PHONY: run test test-linux test-sanitize windows test-windows bench fuzz screenshot format clean
+.PHONY: run test test-linux test-sanitize windows test-windows bench fuzz screenshot format \
+    format-check clean
 
 run:
 	$(DEPS) run
@@ -28,7 +34,7 @@ test-linux:
 # The Linux build's tests again with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize:
 	$(MAKE) test-linux BUILD_DIR=build-sanitize CMAKE="$(CMAKE)" \
-	    CMAKE_ARGS="-DTENVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo"
+	    CMAKE_ARGS="-DTENVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTENVEX_CLANG_TIDY=$(TIDY)"
 
 # Tenvex.exe for 64-bit and 32-bit Windows, cross-built with MinGW-w64, with their tests.
 windows:
@@ -73,8 +79,10 @@ screenshot:
 	scripts/screenshot_windows.sh build-windows-x86_64/window/Tenvex.exe docs/screenshot-windows.png
 
 format:
-	find conversion runtime window resources tests bench fuzz -name '*.cpp' -o -name '*.h' \
-	    | xargs clang-format -i
+	@clang-format -i $(FORMAT_SOURCES)
+
+format-check:
+	@clang-format --dry-run -Werror $(FORMAT_SOURCES)
 
 clean:
 	rm -rf build build-sanitize build-bench build-fuzz build-windows-*

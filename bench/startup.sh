@@ -6,20 +6,18 @@
 #   bench/startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=$1 runs=${2:-21}
+here=$(cd "$(dirname "$0")" && pwd)
 probe=$build/bench/startup_probe
 work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-
-exec {display_fd}<> <(:)
-Xvfb -displayfd "$display_fd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-read -r -t 10 -u "$display_fd" number
-export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
+source "$here/../scripts/x11_session.sh"
+trap 'x11_stop; rm -rf "$work"' EXIT
+x11_start_display 1024x768
+export QT_QPA_PLATFORM=xcb
 
 for _ in $(seq "$runs"); do
     "$probe" "Orvid Tenvex" "$build/window/tenvex" >>"$work/tenvex"
     "$probe" "Bare Tenvex" "$build/bench/bare_window" >>"$work/bare"
 done
 
-source "$(dirname "$0")/startup_summary.sh"
+source "$here/startup_summary.sh"
 startup_summary "$runs" "$work/tenvex" "$work/bare" "bare Qt" "peak memory"

@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 wine=$here/wine.sh
 output=$2
 source "$here/x11_session.sh"
-trap 'WINEPREFIX=${TENVEX_WINEPREFIX:-$HOME/.cache/tenvex/wine} wineserver -k 2>/dev/null; x11_stop' EXIT
+trap '"$wine" --kill 2>/dev/null; x11_stop' EXIT
 
 x11_start_display 800x600
 "$wine" --wait # a Wine session begun without this display would keep the windows off it

@@ -3,6 +3,7 @@
 # Runs a Windows program under Wine in the project's own Wine prefix, quietly.
 #   scripts/wine.sh PROGRAM.exe [ARGUMENTS...]
 #   scripts/wine.sh --wait      waits until no program of the prefix runs any more
+#   scripts/wine.sh --kill      ends every program of the prefix
 # Programs that run at the same time share one Wine session, and its windows go to the display
 # of the program that began it: a test that shows windows waits for the session to end first.
 set -euo pipefail
@@ -48,7 +49,8 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     fi
     flock -u "$lock"
 fi
-if [[ ${1:-} == --wait ]]; then
-    exec wineserver -w
-fi
+case ${1:-} in
+--wait) exec wineserver -w ;;
+--kill) exec wineserver -k ;;
+esac
 exec "$wine" "$@"

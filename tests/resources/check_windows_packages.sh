@@ -35,7 +35,7 @@ before=$(cd "$drive" && find . | sort)
 # The registry keys of the machine that hold TEXT, as Wine keeps them on disk once its server
 # has ended.
 registry() {
-    WINEPREFIX=$TENVEX_WINEPREFIX wineserver -w
+    "$wine" --wait
     awk -v RS= -v text="$1" 'index($0, text)' "$TENVEX_WINEPREFIX/system.reg"
 }
 
@@ -52,7 +52,7 @@ echo "installed: ${program#"$drive"/}, Start-menu entry, installed-programs entr
 started=$!
 shown=true
 timeout 30 xdotool search --sync --onlyvisible --name '^Orvid Tenvex$' >/dev/null || shown=false
-WINEPREFIX=$TENVEX_WINEPREFIX wineserver -k
+"$wine" --kill
 wait "$started" || true
 $shown || fail "the installed program shows no window"
 echo "the installed program starts"
