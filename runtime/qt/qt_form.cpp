@@ -56,8 +56,13 @@ Qt::Alignment HorizontalAlignment(Alignment alignment)
     return alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
-QWidget *CreateOutputBox(const ControlDescription &control, QWidget *parent)
+QWidget *CreateLabel(const ControlDescription &control, QWidget *parent)
 {
+    if (!IsOutputBox(control)) {
+        auto *label = new QLabel(parent);
+        label->setAlignment(HorizontalAlignment(control.alignment) | Qt::AlignTop);
+        return label;
+    }
     auto *box = new ResultLabel(parent);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
     box->setLineWidth(1);
@@ -69,59 +74,53 @@ QWidget *CreateOutputBox(const ControlDescription &control, QWidget *parent)
     return box;
 }
 
-// The widget of a control, its font set before anything is laid out in it.
+QWidget *CreateTextBox(QWidget *parent)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    return edit;
+}
+
+// The font comes first: set after the list is filled, it would lay the list out again.
+QWidget *CreateComboBox(const ControlDescription &control, const QFont &font, QWidget *parent)
+{
+    auto *box = new QComboBox(parent);
+    box->setFont(font);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    // Typed names stand exactly as typed: the completer would otherwise complete them
+    // case-insensitively and, on Enter, swap them for the list entry of another case.
+    box->setCompleter(nullptr);
+    for (const std::u16string_view entry : control.listEntries)
+        box->addItem(ToQString(entry));
+    box->setMaxVisibleItems(std::max(box->count(), 1));
+    return box;
+}
+
+QWidget *CreateButton(QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    // Neither Enter nor Escape presses it.
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
 QWidget *CreateWidget(const ControlDescription &control, const QFont &font, QWidget *parent)
 {
-    const QString text = ToQString(control.text);
-    QWidget *widget = nullptr;
     switch (control.kind) {
     case ControlKind::Label:
-        if (IsOutputBox(control)) {
-            widget = CreateOutputBox(control, parent);
-        } else {
-            auto *label = new QLabel(parent);
-            label->setAlignment(HorizontalAlignment(control.alignment) | Qt::AlignTop);
-            widget = label;
-        }
-        break;
+        return CreateLabel(control, parent);
     case ControlKind::Frame:
-        widget = new QGroupBox(parent);
-        break;
-    case ControlKind::TextBox: {
-        auto *edit = new QLineEdit(parent);
-        edit->setMaxLength(std::numeric_limits<int>::max());
-        widget = edit;
-        break;
+        return new QGroupBox(parent);
+    case ControlKind::TextBox:
+        return CreateTextBox(parent);
+    case ControlKind::ComboBox:
+        return CreateComboBox(control, font, parent);
+    case ControlKind::CommandButton:
+        return CreateButton(parent);
     }
-    case ControlKind::ComboBox: {
-        auto *box = new QComboBox(parent);
-        box->setFont(font);
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        // Typed names stand exactly as typed: the completer would otherwise complete them
-        // case-insensitively and, on Enter, swap them for the list entry of another case.
-        box->setCompleter(nullptr);
-        for (const std::u16string_view entry : control.listEntries)
-            box->addItem(ToQString(entry));
-        box->setMaxVisibleItems(std::max(box->count(), 1));
-        widget = box;
-        break;
-    }
-    case ControlKind::CommandButton: {
-        auto *button = new QPushButton(parent);
-        // Neither Enter nor Escape presses it.
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        widget = button;
-        break;
-    }
-    }
-    widget->setFont(font);
-    widget->setObjectName(ToQString(control.name));
-    widget->setGeometry(PixelRect(control.geometry));
-    if (!control.accessibleName.empty())
-        widget->setAccessibleName(ToQString(control.accessibleName));
-    return widget;
+    qFatal("unknown control kind");
 }
 
 } // namespace
@@ -166,7 +165,13 @@ void QtForm::createControl(const ControlDescription &control)
     QFont font(ToQString(m_description.fontFace));
     font.setBold(m_description.bold);
     font.setPointSizeF(control.fontSize);
-    m_widgets.push_back(CreateWidget(control, font, parent));
+    QWidget *widget = CreateWidget(control, font, parent);
+    widget->setFont(font);
+    widget->setObjectName(ToQString(control.name));
+    widget->setGeometry(PixelRect(control.geometry));
+    if (!control.accessibleName.empty())
+        widget->setAccessibleName(ToQString(control.accessibleName));
+    m_widgets.push_back(widget);
 }
 
 void QtForm::connectEvents()

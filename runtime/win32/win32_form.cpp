@@ -57,6 +57,25 @@ std::u16string Quoted(std::u16string_view name)
     return u"\"" + std::u16string(name) + u"\"";
 }
 
+// The window's class: a private dialog class, whose extra bytes DefDlgProcW keeps the dialog's
+// state in. A second window finds it registered already.
+void RegisterFormClass(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = WindowClass;
+    RegisterClassExW(&windowClass);
+}
+
 } // namespace
 
 Win32Form::Win32Form(const FormDescription &description)
@@ -73,21 +92,8 @@ Win32Form::~Win32Form()
 bool Win32Form::create()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = windowProcedure;
-    // A private dialog class: DefDlgProcW keeps the dialog's state in these extra bytes.
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                        GetSystemMetrics(SM_CXSMICON),
-                                                        GetSystemMetrics(SM_CYSMICON), 0));
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = WindowClass;
-    // A second window finds the class registered already; creating it tells whether it is there.
-    RegisterClassExW(&windowClass);
+    // Whether the class is there, creating the window tells.
+    RegisterFormClass(instance, windowProcedure);
 
     // Made at its size for the primary screen's DPI, and resized if it opens on another screen.
     m_dpi = GetDpiForSystem();
@@ -193,9 +199,9 @@ TwipsRect Win32Form::placeInWindow(std::size_t place) const
     return rect;
 }
 
-// Places every control at the window's DPI, with fonts of that DPI. False, with every control as
-// it was, when a font cannot be made.
-bool Win32Form::layOut()
+// One font of the window's face for each size its controls use, at the window's DPI; none when
+// one of them cannot be made.
+std::optional<std::map<int, FontHandle>> Win32Form::makeFonts() const
 {
     std::map<int, FontHandle> fonts;
     for (const ControlDescription &control : m_description.controls) {
@@ -207,10 +213,19 @@ bool Win32Form::layOut()
                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, VARIABLE_PITCH | FF_SWISS,
                                     Wide(m_description.fontFace).c_str()));
         if (!font)
-            return false;
+            return std::nullopt;
         fonts.emplace(height, std::move(font));
     }
+    return fonts;
+}
 
+// Places every control at the window's DPI, with fonts of that DPI. False, with every control as
+// it was, when a font cannot be made.
+bool Win32Form::layOut()
+{
+    std::optional<std::map<int, FontHandle>> fonts = makeFonts();
+    if (!fonts)
+        return false;
     for (std::size_t place = 0; place < m_controls.size(); ++place) {
         const ControlDescription &control = m_description.controls[place];
         const HWND handle = m_controls[place].handle;
@@ -222,7 +237,8 @@ bool Win32Form::layOut()
         MoveWindow(handle, pixels(rect.left), pixels(rect.top), pixels(rect.width), windowHeight,
                    FALSE);
         SendMessageW(handle, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(fonts.at(fontHeight(control.fontSize)).get()), FALSE);
+                     reinterpret_cast<WPARAM>(fonts->at(fontHeight(control.fontSize)).get()),
+                     FALSE);
         if (control.kind == ControlKind::ComboBox) {
             // The field is its text's height and a border of three pixels above and below.
             constexpr int FieldBorders = 6;
@@ -231,7 +247,7 @@ bool Win32Form::layOut()
         if (m_controls[place].output)
             m_controls[place].output->refit();
     }
-    m_fonts = std::move(fonts); // the old fonts go once no control uses them
+    m_fonts = std::move(*fonts); // the old fonts go once no control uses them
     InvalidateRect(m_window, nullptr, TRUE);
     return true;
 }

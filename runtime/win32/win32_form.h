@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -67,6 +68,7 @@ private:
     void onDpiChanged(UINT dpi, const RECT &suggested);
 
     [[nodiscard]] bool createControl(std::size_t place);
+    [[nodiscard]] std::optional<std::map<int, FontHandle>> makeFonts() const;
     [[nodiscard]] bool layOut();
     [[nodiscard]] bool fail(std::u16string_view what);
     [[nodiscard]] SIZE framedSize(UINT dpi) const;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "error.h"
 #include "form.h"
+#include "recording_form.h"
 #include "table_test.h"
 
 #include <new>
@@ -11,24 +12,8 @@ using tenvex::Error;
 using tenvex::ErrorKind;
 using tenvex::Form;
 using tenvex::RunHandler;
-using tenvex::TwipsSize;
 
 namespace {
-
-// A form that only records what is reported.
-class RecordingForm final : public Form
-{
-public:
-    std::u16string text(std::u16string_view) const override { return {}; }
-    void setText(std::u16string_view, std::u16string_view) override {}
-    TwipsSize outerSize() const override { return {}; }
-    void setLeft(float) override {}
-    void setTop(float) override {}
-    TwipsSize screenSize() const override { return {}; }
-    void reportError(std::u16string_view message) override { reports.emplace_back(message); }
-
-    std::vector<std::u16string> reports;
-};
 
 struct HandlerRow
 {

@@ -3,6 +3,7 @@
 #include "form.h"
 #include "form_layout.h"
 #include "main_window.h"
+#include "recording_form.h"
 #include "table_test.h"
 
 #include <array>
@@ -218,18 +219,6 @@ void CountRun(Form &)
     ++Runs;
 }
 
-class SilentForm final : public Form
-{
-public:
-    std::u16string text(std::u16string_view) const override { return {}; }
-    void setText(std::u16string_view, std::u16string_view) override {}
-    tenvex::TwipsSize outerSize() const override { return {}; }
-    void setLeft(float) override {}
-    void setTop(float) override {}
-    tenvex::TwipsSize screenSize() const override { return {}; }
-    void reportError(std::u16string_view) override {}
-};
-
 constexpr std::array OneButton{
     ControlDescription{.name = u"cmdGo",
                        .kind = ControlKind::CommandButton,
@@ -265,7 +254,7 @@ class RaiseEventTest : public testing::TestWithParam<RaiseRow>
 
 TEST_P(RaiseEventTest, RunsEveryHandlerBoundToIt)
 {
-    SilentForm form;
+    RecordingForm form;
     Runs = 0;
     tenvex::RaiseEvent(form, ButtonWindow, GetParam().source, GetParam().event);
     EXPECT_EQ(Runs, GetParam().runs);
