@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "number_reading.h"
 
+#include "characters.h"
 #include "error.h"
 #include "powers_of_ten.h"
 
@@ -31,8 +32,9 @@ constexpr bool IsBlank(char16_t c)
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
 }
 
-// Blanks that separate digit groups, the no-break spaces among them.
-constexpr std::u16string_view GroupSpaces = u" \t\r\n\u00A0\u2009\u202F";
+// Blanks that separate digit groups: the no-break, figure, thin and narrow no-break spaces among
+// them.
+constexpr std::u16string_view GroupSpaces = u" \t\r\n\u00A0\u2007\u2008\u2009\u202F";
 
 constexpr bool IsSeparatorMark(char16_t c)
 {
@@ -78,11 +80,6 @@ public:
     {
         while (m_pos < m_text.size() && predicate(m_text[m_pos]))
             ++m_pos;
-    }
-
-    [[nodiscard]] bool digitAt(std::size_t position) const
-    {
-        return position < m_text.size() && IsDigit(m_text[position]);
     }
 
 private:
@@ -142,21 +139,52 @@ void ScanExponent(Scanner &scanner, DecimalNumber &number)
     number.scale += negative ? -exponent : exponent;
 }
 
-// What follows the number may be a word or a unit ("2.5 kV", "4.7uF"), but holds no other digit:
-// where it does, the text is a longer number in another convention ("1,5", "1 000"), a mistyped
-// one ("1..5") or an expression ("1/2", "2^10", "1e3e4"), and reading only its beginning would
-// show a wrong result as if it were right.
+// Whether a digit of any script begins at `position`.
+bool DigitAt(std::u16string_view text, std::size_t position)
+{
+    return position < text.size() && IsDecimalDigit(CodePointAt(text, position).value);
+}
+
+// Whether `rest`, what follows the number, holds another digit: a decimal digit of any script, a
+// vulgar fraction, or a superscript or subscript digit that is not a unit's power. A power
+// follows a letter, through other powers' digits and signs ("2.5 m" U+00B2, "s" U+207B U+00B9),
+// and that letter is not the exponent marker right after the number ("1e" U+00B3 is 1e3 written
+// wrongly, not 1 of a unit "e").
+bool DigitsFollow(std::u16string_view rest)
+{
+    bool unitPower = false; // the superscripts and subscripts now being read are a unit's power
+    for (std::size_t position = 0; position < rest.size();) {
+        const CodePoint c = CodePointAt(rest, position);
+        if (IsDecimalDigit(c.value) || IsVulgarFraction(c.value))
+            return true;
+        if (IsScriptDigit(c.value)) {
+            if (!unitPower)
+                return true;
+        } else if (!IsScriptSign(c.value)) {
+            const bool exponentMarker = position == 0 && (c.value == U'e' || c.value == U'E');
+            unitPower = IsUnitLetter(c.value) && !exponentMarker;
+        }
+        position += c.units;
+    }
+    return false;
+}
+
+// What follows the number may be a word or a unit ("2.5 kV", "4.7uF", "5 cm" U+00B3), but holds
+// no other digit: where it does, the text is a longer number in another convention ("1,5",
+// "1 000"), in digits of more than one script, a mistyped one ("1..5") or an expression ("1/2",
+// "2^10", "10" U+00B2, "1e3e4"), and reading only its beginning would show a wrong result as if
+// it were right.
 void RejectTrailingDigits(const Scanner &scanner, std::u16string_view text)
 {
     const std::size_t end = scanner.position();
     const std::u16string_view rest = text.substr(end);
-    if (std::ranges::none_of(rest, IsDigit))
+    if (!DigitsFollow(rest))
         return;
     if (text[end - 1] == u'.' && rest.starts_with(u'.'))
         throw Error(ErrorKind::DoubledPoint, text);
     const std::size_t afterBlanks = std::min(rest.find_first_not_of(GroupSpaces), rest.size());
-    const bool separated = IsSeparatorMark(rest.front()) && scanner.digitAt(end + 1);
-    const bool grouped = afterBlanks > 0 && scanner.digitAt(end + afterBlanks);
+    const bool separated = IsSeparatorMark(rest.front()) && DigitAt(text, end + 1);
+    const bool grouped = afterBlanks > 0 && DigitAt(text, end + afterBlanks);
     throw Error(separated || grouped ? ErrorKind::AmbiguousNumber : ErrorKind::TrailingDigits,
                 text);
 }
@@ -199,10 +227,14 @@ bool ReadExactly(const DecimalNumber &number, double &magnitude)
 // in the last place for some 16-digit numbers.)
 double ReadByLibrary(const DecimalNumber &number)
 {
-    // A double is decided by the first 767 significant digits and by whether any digit after
-    // them is non-zero: a last digit 1 stands for all the dropped ones, and the library reads
-    // short texts whatever the length of the number written.
-    constexpr std::size_t KeptDigits = 767;
+    // Which double is nearest is decided by comparing the number with the halfway points between
+    // doubles, and none has more than 768 significant digits (the most, (2^54 - 1) x 2^-1075, has
+    // exactly 768). The number cut after its first 768 digits, with a last digit 1 standing for
+    // any non-zero ones dropped, lies on the same side of every halfway point as the number: a
+    // halfway point above it is at least one unit of the 768th digit above the cut, and one
+    // below is at most the cut. The library then reads a short text whatever the length of the
+    // number written.
+    constexpr std::size_t KeptDigits = 768;
     std::string canonical;
     canonical.reserve(KeptDigits + 24);
     bool droppedNonZero = false;

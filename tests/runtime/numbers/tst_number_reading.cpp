@@ -77,6 +77,98 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"fraction_zeros_and_exponent", u"0.000000000000000000000000001e27", 1.0}),
     RowName());
 
+// The exact decimals of halfway points between doubles have up to 768 significant digits, and
+// the digit that decides them may be the last.
+// (2^53 - 1) x 2^-1075, halfway between the largest subnormal double and the smallest normal one.
+constexpr std::u16string_view HalfwayBelowSmallestNormal
+    = u"2.22507385850720113605740979670913197593481954635164564802342610972482222202107694551652"
+      u"9523908135087914149158913039621106870086438694594645527657207407820621743379988141063267"
+      u"3292535522868813721490129811224514518898490572223072852551331557550159143974763979834118"
+      u"0199932396254828901710708185069063066665599493827577257201576306269066333264756530000924"
+      u"5888316433037779791869612049497390377829704905051080609940730262937128958950003583799967"
+      u"2072543043602840788957717961509455167482434710307026091446215722898802581825451803257070"
+      u"1886087211312807951223342628836862232150377566662250398253433597456888442390026549819838"
+      u"5487948292206894721689831099698365846814022854243330660339850886445804001034933970427567"
+      u"18644338377048603786162277173854562306587467901408672332763671875e-308";
+
+// (2^53 - 3) x 2^-1075, halfway between the largest subnormal double and the one below it.
+constexpr std::u16string_view HalfwayBelowLargestSubnormal
+    = u"2.22507385850720064199176395546258779936602667813027328296362349540005779643539444484102"
+      u"2253699383222614312797277047241310305390992976863718870946851468024222968583977359185141"
+      u"0285403619754768443031958132734693482011304211653085545320831493676067608324920106709384"
+      u"0472615434740825730172168377656439210106482391161721588524757602313035270771562002841775"
+      u"3432987127581235390742131919787390835897715495970664046616205505789259944223223424444728"
+      u"5957041695567575854237524171241348059990731378080181338110494890466866489442558344889010"
+      u"0825972149614710420439919855653569753100552319354486638980954850896040660352681852824502"
+      u"0786151024435136209123775979785215357703877750457056843614755302706830641135567489433450"
+      u"76587312006145811358486831521563686919762403704226016998291015625e-308";
+
+// (2^53 + 1) x 2^-1075, halfway between the smallest normal double and the one above it.
+constexpr std::u16string_view HalfwayAboveSmallestNormal
+    = u"2.22507385850720163012305563795567615250361241457301801308322872404958664760675944619203"
+      u"6794116886953213985520549032000903434781884412325572184367563347617020518175998922941393"
+      u"6299667425982858999948301489714335555785676932793060159781831621424250679624607852958851"
+      u"9927249357768832073249247992481686923224716596493432925878395010225097395757951057160073"
+      u"8343645738494324192997092179207389919761694314131497173265255020084997973676783743155205"
+      u"8188044391638105723677911751777562274974138042533870844781936555330738674208345261625130"
+      u"2946202273010905482006765402020154711200202813970014157525912344017736224427371246815175"
+      u"0189745559978653234255886219611516335924167958029604477064946470184777360934300451421683"
+      u"60701364747951396213837722826145437693412532098591327667236328125e-308";
+
+// A halfway point's text a hair below it: its last digit, a 5, made a 4.
+std::u16string Below(std::u16string_view halfway)
+{
+    std::u16string text(halfway);
+    text[text.find(u'e') - 1] = u'4';
+    return text;
+}
+
+// A hair above it: a digit 1 after all of its digits, or that far out.
+std::u16string Above(std::u16string_view halfway, std::size_t zeros = 0)
+{
+    std::u16string text(halfway);
+    text.insert(text.find(u'e'), std::u16string(zeros, u'0') + u'1');
+    return text;
+}
+
+struct LongReadRow
+{
+    const char *name;
+    std::u16string text;
+    double expected;
+};
+
+class ReadsHalfwayPoints : public testing::TestWithParam<LongReadRow>
+{};
+
+TEST_P(ReadsHalfwayPoints, ByTheirLastDigit)
+{
+    EXPECT_EQ(Exact(ReadNumber(GetParam().text)), Exact(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtTheSmallestNormal, ReadsHalfwayPoints,
+    testing::Values(LongReadRow{"halfway_below_smallest_normal_to_even",
+                                std::u16string(HalfwayBelowSmallestNormal), 0x1p-1022},
+                    LongReadRow{"just_below_halfway_is_largest_subnormal",
+                                Below(HalfwayBelowSmallestNormal), 0x0.fffffffffffffp-1022},
+                    LongReadRow{"just_above_halfway_is_smallest_normal",
+                                Above(HalfwayBelowSmallestNormal), 0x1p-1022},
+                    LongReadRow{"halfway_below_largest_subnormal_to_even",
+                                std::u16string(HalfwayBelowLargestSubnormal),
+                                0x0.ffffffffffffep-1022},
+                    LongReadRow{"just_above_that_is_largest_subnormal",
+                                Above(HalfwayBelowLargestSubnormal), 0x0.fffffffffffffp-1022},
+                    LongReadRow{"decided_forty_digits_past_the_halfway_point",
+                                Above(HalfwayBelowLargestSubnormal, 40), 0x0.fffffffffffffp-1022},
+                    LongReadRow{"halfway_above_smallest_normal_to_even",
+                                std::u16string(HalfwayAboveSmallestNormal), 0x1p-1022},
+                    LongReadRow{"just_below_that_is_smallest_normal",
+                                Below(HalfwayAboveSmallestNormal), 0x1p-1022},
+                    LongReadRow{"just_above_that_is_the_next_double",
+                                Above(HalfwayAboveSmallestNormal), 0x1.0000000000001p-1022}),
+    RowName());
+
 struct RefuseRow
 {
     const char *name;
@@ -107,7 +199,9 @@ INSTANTIATE_TEST_SUITE_P(
                     RefuseRow{"two_signs", u"+-5", ErrorKind::NotANumber},
                     RefuseRow{"infinity", u"inf", ErrorKind::NotANumber},
                     RefuseRow{"not_a_number", u"nan", ErrorKind::NotANumber},
-                    RefuseRow{"no_break_space_first", u"\u00A05", ErrorKind::NotANumber}),
+                    RefuseRow{"no_break_space_first", u"\u00A05", ErrorKind::NotANumber},
+                    RefuseRow{"wholly_full_width", u"\uFF11\uFF12\uFF13", ErrorKind::NotANumber},
+                    RefuseRow{"wholly_arabic_indic", u"\u0661\u0662", ErrorKind::NotANumber}),
     RowName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,13 +221,17 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 // A word or unit after the number is ignored; another digit after it is not.
-INSTANTIATE_TEST_SUITE_P(WordAfterNumber, ReadsNumber,
-                         testing::Values(ReadRow{"unit_with_prefix_letter", u"4.7uF", 4.7},
-                                         ReadRow{"unit_with_superscript", u"2.5 m\u00B2", 2.5},
-                                         ReadRow{"two_points_and_a_word", u"1..x", 1.0},
-                                         ReadRow{"sentence_without_digits", u"12 apples, please.",
-                                                 12.0}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    WordAfterNumber, ReadsNumber,
+    testing::Values(ReadRow{"unit_with_prefix_letter", u"4.7uF", 4.7},
+                    ReadRow{"unit_with_superscript", u"2.5 m\u00B2", 2.5},
+                    ReadRow{"unit_cubed", u"5 cm\u00B3", 5.0},
+                    ReadRow{"unit_to_a_negative_power", u"3 s\u207B\u00B9", 3.0},
+                    ReadRow{"micro_sign", u"4.7\u00B5F", 4.7},
+                    ReadRow{"greek_unit_squared", u"9 \u03A9\u00B2", 9.0},
+                    ReadRow{"two_points_and_a_word", u"1..x", 1.0},
+                    ReadRow{"sentence_without_digits", u"12 apples, please.", 12.0}),
+    RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     DigitsAfterNumber, RefusesText,
@@ -149,6 +247,29 @@ INSTANTIATE_TEST_SUITE_P(
                     RefuseRow{"shortened_result_pasted", u"1.23456\u2026E-300",
                               ErrorKind::TrailingDigits},
                     RefuseRow{"doubled_point", u"1..5", ErrorKind::DoubledPoint}),
+    RowName());
+
+// Digits of other scripts, fractions and powers after the number are digits too: "1" and two
+// full-width digits is 123, not 1.
+INSTANTIATE_TEST_SUITE_P(
+    OtherDigitsAfterNumber, RefusesText,
+    testing::Values(
+        RefuseRow{"full_width_digits", u"1\uFF12\uFF13", ErrorKind::TrailingDigits},
+        RefuseRow{"arabic_indic_digits", u"1\u0662\u0663", ErrorKind::TrailingDigits},
+        RefuseRow{"extended_arabic_indic_digits", u"1\u06F2\u06F3", ErrorKind::TrailingDigits},
+        RefuseRow{"devanagari_digit", u"4\u0967", ErrorKind::TrailingDigits},
+        RefuseRow{"mathematical_digit_beyond_the_first_plane", u"1\U0001D7D0",
+                  ErrorKind::TrailingDigits},
+        RefuseRow{"arabic_digit_after_a_comma", u"1,\u0665", ErrorKind::AmbiguousNumber},
+        RefuseRow{"vulgar_fraction", u"1\u00BD", ErrorKind::TrailingDigits},
+        RefuseRow{"fraction_after_a_blank", u"2 \u2153", ErrorKind::TrailingDigits},
+        RefuseRow{"superscript_power", u"10\u00B2", ErrorKind::TrailingDigits},
+        RefuseRow{"superscript_after_a_blank", u"10 \u00B3", ErrorKind::TrailingDigits},
+        RefuseRow{"superscript_negative_power", u"10\u207B\u00B3", ErrorKind::TrailingDigits},
+        RefuseRow{"superscript_after_exponent_marker", u"1e\u00B3", ErrorKind::TrailingDigits},
+        RefuseRow{"superscript_minus_after_exponent_marker", u"2.5E\u207B\u00B3",
+                  ErrorKind::TrailingDigits},
+        RefuseRow{"subscript_digit", u"7\u2082", ErrorKind::TrailingDigits}),
     RowName());
 
 INSTANTIATE_TEST_SUITE_P(
