@@ -66,6 +66,22 @@ INSTANTIATE_TEST_SUITE_P(
                                u"Tera (T)", u"9.99999999998465E-313"}),
     RowName());
 
+// Every result can be typed back and converted: the largest doubles too, whose text rounded to
+// fifteen digits would lie beyond the largest double.
+INSTANTIATE_TEST_SUITE_P(
+    ResultsTypedBack, Converts,
+    testing::Values(ConvertRow{"largest_double", u"1.7976931348623157e308", u"Unit", u"Unit",
+                               u"1.79769313486231E+308"},
+                    ConvertRow{"largest_double_typed_back", u"1.79769313486231E+308", u"Unit",
+                               u"Unit", u"1.79769313486231E+308"},
+                    ConvertRow{"negative_largest_double", u"-1.7976931348623157e308", u"Unit",
+                               u"Unit", u"-1.79769313486231E+308"},
+                    ConvertRow{"negative_typed_back_and_scaled", u"-1.79769313486231E+308", u"Unit",
+                               u"Kilo (K)", u"-1.79769313486231E+305"},
+                    ConvertRow{"scaled_up_next_to_the_largest", u"1.7976931348623155e296",
+                               u"Tera (T)", u"Unit", u"1.79769313486231E+308"}),
+    RowName());
+
 std::optional<ErrorKind> ErrorOf(std::u16string_view input, std::u16string_view from,
                                  std::u16string_view to)
 {
