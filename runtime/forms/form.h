@@ -43,9 +43,26 @@ protected:
     Form &operator=(const Form &) = default;
 };
 
-// Runs one event handler of `form`. This is the one place where errors are caught: whatever ends
-// the handler is reported through the form and goes no further, so no exception ever reaches
-// the platform's event loop.
+namespace detail {
+
+// The one place where errors are caught: whatever ends `work` is reported through the form and
+// goes no further. A message that cannot be composed (for want of memory) is replaced by a fixed
+// one, and a report that cannot be shown is written to the standard error stream.
+void RunCaught(Form &form, void (*work)(Form &form, const void *context),
+               const void *context) noexcept;
+
+} // namespace detail
+
+// Runs one event handler of `form`, so that no exception ever reaches the platform's event loop.
 void RunHandler(Form &form, EventHandler handler) noexcept;
+
+// Runs code of ours that the platform calls outside any handler (a resize, a repaint, a context
+// menu), catching and reporting as RunHandler does.
+template<typename Work>
+void RunGuarded(Form &form, const Work &work) noexcept
+{
+    detail::RunCaught(
+        form, [](Form &, const void *context) { (*static_cast<const Work *>(context))(); }, &work);
+}
 
 } // namespace tenvex

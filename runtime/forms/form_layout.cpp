@@ -54,7 +54,7 @@ ResultView ResultViewOf(std::u16string_view caption,
 }
 
 void RaiseEvent(Form &form, const FormDescription &description, std::u16string_view source,
-                EventKind event)
+                EventKind event) noexcept
 {
     for (const EventBinding &binding : description.events) {
         if (binding.source == source && binding.event == event)

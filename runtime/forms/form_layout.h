@@ -114,6 +114,6 @@ struct ResultView
 
 // Runs every handler the description binds to `event` of `source`, each through RunHandler.
 void RaiseEvent(Form &form, const FormDescription &description, std::u16string_view source,
-                EventKind event);
+                EventKind event) noexcept;
 
 } // namespace tenvex

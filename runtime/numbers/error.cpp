@@ -1,31 +1,56 @@
 // SPDX-License-Identifier: MIT
 #include "error.h"
 
+#include "characters.h"
+
+#include <algorithm>
+
 namespace tenvex {
 
 namespace {
 
-constexpr std::size_t QuotedLengthLimit = 40; // UTF-16 units shown before the ellipsis
+constexpr std::size_t QuotedLengthLimit = 40; // units of the text shown before the ellipsis
+// A quoted text that shows more than ASCII is isolated: it keeps its own direction and leaves the
+// sentence's alone, so that a right-to-left text reads right to left inside its quotes and the
+// sentence around it left to right. (ASCII has no right-to-left characters: a text of it alone
+// can change nothing.)
+constexpr char16_t FirstStrongIsolate = u'\u2068';
+constexpr char16_t PopDirectionalIsolate = u'\u2069';
 
-constexpr bool IsLowSurrogate(char16_t unit)
+// A character that shows nothing, written as what it is: "<U+00A0>".
+void AppendCode(std::u16string &text, char32_t c)
 {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
+    constexpr std::u16string_view HexDigits = u"0123456789ABCDEF";
+    text += u"<U+";
+    // Four hexadecimal digits, or five or six beyond the first plane.
+    for (int shift = c > 0xFFFFF ? 20 : c > 0xFFFF ? 16 : 12; shift >= 0; shift -= 4)
+        text += HexDigits[(c >> shift) & 0xF];
+    text += u'>';
 }
 
-// The text in double quotes, cut short with an ellipsis when it is longer than a message can
-// usefully show; a surrogate pair is never cut in two.
+// The text in double quotes as the user can see it: every invisible character (a control, a
+// direction control, a blank other than the space) written as its code, isolated from the
+// sentence where it needs to be, and cut short with an ellipsis when it is longer than a message
+// can usefully show, never inside a character.
 std::u16string Quoted(std::u16string_view text)
 {
-    std::u16string quoted(1, u'"');
-    if (text.size() <= QuotedLengthLimit) {
-        quoted += text;
-    } else {
-        std::size_t cut = QuotedLengthLimit;
-        if (IsLowSurrogate(text[cut]))
-            --cut;
-        quoted.append(text.substr(0, cut)).append(u"\u2026");
+    std::u16string shown;
+    bool cut = false;
+    for (std::size_t position = 0; position < text.size();) {
+        const CodePoint c = CodePointAt(text, position);
+        if (text.size() > QuotedLengthLimit && position + c.units > QuotedLengthLimit) {
+            cut = true;
+            break;
+        }
+        if (IsInvisible(c.value))
+            AppendCode(shown, c.value);
+        else
+            shown.append(text.substr(position, c.units));
+        position += c.units;
     }
-    return quoted + u'"';
+    if (std::ranges::any_of(shown, [](char16_t unit) { return unit >= 0x80; }))
+        shown = FirstStrongIsolate + shown + PopDirectionalIsolate;
+    return u'"' + shown + (cut ? u"\u2026\"" : u"\"");
 }
 
 std::u16string UnknownPrefixMessage(std::u16string_view box, std::u16string_view name)
@@ -86,7 +111,8 @@ std::u16string ErrorMessage(const Error &error)
               u" Write a single plain number, such as 1.5 or 1000; a unit after it, as in"
               u" \"2.5 kV\", is fine.";
     case ErrorKind::NumberTooLarge:
-        return Quoted(text) + u" is too large: numbers must stay below about 1.79E+308.";
+        return Quoted(text)
+            + u" is too large in size: numbers must lie between about -1.79E+308 and 1.79E+308.";
     case ErrorKind::UnknownFromPrefix:
         return UnknownPrefixMessage(u"From prefix", text);
     case ErrorKind::UnknownToPrefix:
@@ -94,16 +120,21 @@ std::u16string ErrorMessage(const Error &error)
     case ErrorKind::FloatingPointError:
         // With finite values and the prefixes' non-zero factors, overflow is the one fault a
         // conversion can meet.
-        return u"The result is too large: the calculation overflowed.";
+        return std::u16string(u"The result is too large in size: the calculation overflowed.");
     case ErrorKind::NoSuchControl:
         return u"The window has no control named " + Quoted(text) + u'.';
     }
-    return UnexpectedErrorMessage();
+    return std::u16string(UnexpectedErrorMessage());
 }
 
-std::u16string UnexpectedErrorMessage()
+std::u16string_view UnexpectedErrorMessage() noexcept
 {
     return u"An unexpected error occurred.";
+}
+
+std::u16string_view OutOfMemoryMessage() noexcept
+{
+    return u"There was not enough memory to finish what you asked for.";
 }
 
 } // namespace tenvex

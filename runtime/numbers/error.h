@@ -42,7 +42,10 @@ private:
 // The sentences the user reads for an error, in one place for every platform.
 [[nodiscard]] std::u16string ErrorMessage(const Error &error);
 
-// What the user reads for a failure that is not one of ours (such as running out of memory).
-[[nodiscard]] std::u16string UnexpectedErrorMessage();
+// What the user reads for a failure that is not one of ours. Both are fixed texts: they are shown
+// where composing a message may itself have failed.
+[[nodiscard]] std::u16string_view UnexpectedErrorMessage() noexcept;
+// ... and for running out of memory.
+[[nodiscard]] std::u16string_view OutOfMemoryMessage() noexcept;
 
 } // namespace tenvex

@@ -28,8 +28,8 @@ INSTANTIATE_TEST_SUITE_P(
     Kinds, ErrorMessageTest,
     testing::Values(
         MessageRow{"not_a_number", ErrorKind::NotANumber, u"abc", u"\"abc\" is not a number."},
-        MessageRow{"non_ascii_kept", ErrorKind::NotANumber, u"\u00B5m\U0001F600",
-                   u"\"\u00B5m\U0001F600\" is not a number."},
+        MessageRow{"non_ascii_kept_and_isolated", ErrorKind::NotANumber, u"\u00B5m\U0001F600",
+                   u"\"\u2068\u00B5m\U0001F600\u2069\" is not a number."},
         MessageRow{"long_text_cut", ErrorKind::NotANumber, std::u16string(5000, u'x'),
                    u"\"" + std::u16string(40, u'x') + u"\u2026\" is not a number."},
         MessageRow{"surrogate_pair_kept_whole", ErrorKind::NotANumber,
@@ -54,9 +54,44 @@ INSTANTIATE_TEST_SUITE_P(
                    u" the list; names are case-sensitive, as in \"Kilo (K)\" and"
                    u" \"milli (m)\"."},
         MessageRow{"too_large", ErrorKind::NumberTooLarge, u"1e309",
-                   u"\"1e309\" is too large: numbers must stay below about 1.79E+308."},
+                   u"\"1e309\" is too large in size: numbers must lie between about -1.79E+308"
+                   u" and 1.79E+308."},
+        MessageRow{"negative_too_large", ErrorKind::NumberTooLarge, u"-1e309",
+                   u"\"-1e309\" is too large in size: numbers must lie between about -1.79E+308"
+                   u" and 1.79E+308."},
         MessageRow{"floating_point", ErrorKind::FloatingPointError, u"",
-                   u"The result is too large: the calculation overflowed."}),
+                   u"The result is too large in size: the calculation overflowed."}),
+    RowName());
+
+// What the user cannot see in a quote is written as its code, and a quote that shows more than
+// ASCII is isolated, so that no text can reverse or hide the program's own sentence.
+INSTANTIATE_TEST_SUITE_P(
+    ShownVisibly, ErrorMessageTest,
+    testing::Values(
+        MessageRow{"right_to_left_override", ErrorKind::NotANumber, u"\u202Eabc",
+                   u"\"<U+202E>abc\" is not a number."},
+        MessageRow{"right_to_left_text_isolated", ErrorKind::NotANumber,
+                   u"\u0627\u0644\u0639\u062F\u062F",
+                   u"\"\u2068\u0627\u0644\u0639\u062F\u062F\u2069\" is not a number."},
+        MessageRow{"isolate_inside_the_text", ErrorKind::NotANumber, u"\u2067x",
+                   u"\"<U+2067>x\" is not a number."},
+        MessageRow{"no_break_space_first", ErrorKind::NotANumber, u"\u00A05",
+                   u"\"<U+00A0>5\" is not a number."},
+        MessageRow{"direction_marks", ErrorKind::NotANumber, u"\u200E\u200F5",
+                   u"\"<U+200E><U+200F>5\" is not a number."},
+        MessageRow{"zero_width_space_in_a_name", ErrorKind::UnknownToPrefix, u"Unit\u200B",
+                   u"The To prefix box holds \"Unit<U+200B>\", which is not a prefix name. Choose"
+                   u" a name from the list; names are case-sensitive, as in \"Kilo (K)\" and"
+                   u" \"milli (m)\"."},
+        MessageRow{"tab", ErrorKind::NotANumber, u"\tx", u"\"<U+0009>x\" is not a number."},
+        MessageRow{"tag_beyond_the_first_plane", ErrorKind::NotANumber, u"x\U000E0041",
+                   u"\"x<U+E0041>\" is not a number."},
+        MessageRow{"lone_surrogate", ErrorKind::NotANumber, std::u16string(1, u'\xD800'),
+                   u"\"<U+D800>\" is not a number."},
+        MessageRow{
+            "code_counts_as_the_character_it_stands_for", ErrorKind::NotANumber,
+            std::u16string(39, u'x') + u"\u202Eyz",
+            std::u16string(u"\"").append(39, u'x').append(u"<U+202E>\u2026\" is not a number.")}),
     RowName());
 
 } // namespace
