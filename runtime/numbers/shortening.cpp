@@ -8,6 +8,9 @@ namespace tenvex {
 namespace {
 
 constexpr char16_t Ellipsis = u'\u2026';
+// Longer than any text FormatNumber writes ("-1.23456789012345E-308" has 22 characters): such a
+// text is shown as it is rather than searched for a form that fits, which takes a try per length.
+constexpr std::size_t LongestNumberText = 32;
 
 // A number text in exponent form, split into its mantissa with sign and point and without
 // trailing zeros ("-1.5") and its exponent part ("E+15"). A text in fixed form is put in
@@ -53,12 +56,53 @@ bool EndsInSignificantDigit(std::u16string_view digits)
     return !digits.empty() && digits.back() >= u'1' && digits.back() <= u'9';
 }
 
+bool IsDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The digits at the start of `text`, taken off it; how many there were.
+std::size_t TakeDigits(std::u16string_view &text)
+{
+    const std::size_t count
+        = static_cast<std::size_t>(std::ranges::find_if_not(text, IsDigit) - text.begin());
+    text.remove_prefix(count);
+    return count;
+}
+
+// Whether `text` is a number as FormatNumber writes it: an optional minus, digits, a point and
+// digits or none, and an exponent part ("E", a sign, digits) or none. Only such a text is
+// shortened.
+bool IsNumberText(std::u16string_view text)
+{
+    if (text.size() > LongestNumberText)
+        return false;
+    if (text.starts_with(u'-'))
+        text.remove_prefix(1);
+    if (TakeDigits(text) == 0)
+        return false;
+    if (text.starts_with(u'.')) {
+        text.remove_prefix(1);
+        if (TakeDigits(text) == 0)
+            return false;
+    }
+    if (text.starts_with(u'E')) {
+        text.remove_prefix(1);
+        if (!text.starts_with(u'+') && !text.starts_with(u'-'))
+            return false;
+        text.remove_prefix(1);
+        if (TakeDigits(text) == 0)
+            return false;
+    }
+    return text.empty();
+}
+
 } // namespace
 
 std::u16string ShortenedNumber(std::u16string_view text,
                                const std::function<bool(std::u16string_view)> &fits)
 {
-    if (fits(text))
+    if (fits(text) || !IsNumberText(text))
         return std::u16string(text);
 
     const bool hasExponent = text.find(u'E') != text.npos;
@@ -74,7 +118,8 @@ std::u16string ShortenedNumber(std::u16string_view text,
     }
 
     const NumberParts parts = SplitNumber(text);
-    if (std::u16string exact = parts.mantissa + parts.exponent; fits(exact))
+    std::u16string exact = parts.mantissa + parts.exponent;
+    if (fits(exact))
         return exact;
     const std::size_t firstDigit = parts.mantissa.starts_with(u'-') ? 2 : 1;
     for (std::size_t length = parts.mantissa.size() - 1; length > firstDigit + 1; --length) {
@@ -83,7 +128,12 @@ std::u16string ShortenedNumber(std::u16string_view text,
         if (EndsInSignificantDigit(digits) && fits(candidate))
             return candidate;
     }
-    return parts.mantissa.substr(0, firstDigit) + Ellipsis + parts.exponent;
+    // Where nothing fits, the shortest form: the first digit, an ellipsis where digits are
+    // hidden, and the exponent; and the text itself where that is no shorter ("0", "-5").
+    std::u16string shortest = parts.mantissa.size() > firstDigit
+        ? parts.mantissa.substr(0, firstDigit) + Ellipsis + parts.exponent
+        : std::move(exact);
+    return shortest.size() < text.size() ? shortest : std::u16string(text);
 }
 
 } // namespace tenvex

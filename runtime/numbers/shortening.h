@@ -14,7 +14,9 @@ namespace tenvex {
 //   - the number in exponent form, where all its digits fit: "1E+14";
 //   - its leading digits, an ellipsis and its exponent: "1.2345…E+15".
 // A shortened form never ends its digits in a zero or a point, which would look like the digits
-// that were left out.
+// that were left out. Where nothing fits, the shortest of them ("1…E+15"), unless that is no
+// shorter than the text. Any other text, and any room: the text as it is. It never throws but
+// for want of memory.
 [[nodiscard]] std::u16string ShortenedNumber(std::u16string_view text,
                                              const std::function<bool(std::u16string_view)> &fits);
 

@@ -57,4 +57,22 @@ INSTANTIATE_TEST_SUITE_P(
         ShortenRow{"no_bare_point", u"123456.789012346", 8, u"1.2\u2026E+05"}),
     RowName());
 
+// Any text and any room: a text that is not a number as the program writes it, or that nothing
+// shorter would show sensibly, is shown as it is; nothing throws or loops.
+INSTANTIATE_TEST_SUITE_P(
+    AnyTextAnyRoom, Shortening,
+    testing::Values(ShortenRow{"empty", u"", 0, u""}, ShortenRow{"minus_alone", u"-", 0, u"-"},
+                    ShortenRow{"point_alone", u".", 0, u"."},
+                    ShortenRow{"exponent_marker_alone", u"E", 0, u"E"},
+                    ShortenRow{"exponent_without_mantissa", u"E+05", 0, u"E+05"},
+                    ShortenRow{"word", u"abc", 1, u"abc"},
+                    ShortenRow{"zero_narrower_than_a_digit", u"0", 0, u"0"},
+                    ShortenRow{"one_digit_negative", u"-5", 0, u"-5"},
+                    ShortenRow{"exact_exponent_form_kept", u"-1E+15", 0, u"-1E+15"},
+                    ShortenRow{"whole_power_of_ten_without_ellipsis", u"100000000000000", 0,
+                               u"1E+14"},
+                    ShortenRow{"longer_than_any_result", u"1.2345678901234567890123456789012345",
+                               10, u"1.2345678901234567890123456789012345"}),
+    RowName());
+
 } // namespace
