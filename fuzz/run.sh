@@ -8,7 +8,9 @@ set -euo pipefail
 dir=$1 seconds=$2
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$here/artifacts"
-for target in fuzz_read_number fuzz_convert_quantity; do
+# A target for each corpus.
+for corpus in "$here"/corpus/*/; do
+    target=$(basename "$corpus")
     scratch=$(mktemp -d)
     echo "== $target: ${seconds}s"
     "$dir/$target" -max_total_time="$seconds" -print_final_stats=1 \

@@ -169,15 +169,33 @@ bool DigitsFollow(std::u16string_view rest)
     return false;
 }
 
+constexpr bool IsHexadecimalDigit(char16_t c)
+{
+    return IsDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// Whether the number is the "0" of a hexadecimal number, as in "0xFF" or "0x.8": the digits
+// after the "x" are digits too, which a reading of the "0" alone would drop.
+bool IsHexadecimalPrefix(std::u16string_view mantissa, std::u16string_view rest)
+{
+    if (mantissa != u"0" || rest.size() < 2 || (rest[0] != u'x' && rest[0] != u'X'))
+        return false;
+    return IsHexadecimalDigit(rest[1])
+        || (rest[1] == u'.' && rest.size() > 2 && IsHexadecimalDigit(rest[2]));
+}
+
 // What follows the number may be a word or a unit ("2.5 kV", "4.7uF", "5 cm" U+00B3), but holds
 // no other digit: where it does, the text is a longer number in another convention ("1,5",
 // "1 000"), in digits of more than one script, a mistyped one ("1..5") or an expression ("1/2",
-// "2^10", "10" U+00B2, "1e3e4"), and reading only its beginning would show a wrong result as if
-// it were right.
-void RejectTrailingDigits(const Scanner &scanner, std::u16string_view text)
+// "2^10", "10" U+00B2, "1e3e4", "0xFF"), and reading only its beginning would show a wrong
+// result as if it were right.
+void RejectTrailingDigits(const Scanner &scanner, std::u16string_view text,
+                          const DecimalNumber &number)
 {
     const std::size_t end = scanner.position();
     const std::u16string_view rest = text.substr(end);
+    if (IsHexadecimalPrefix(number.mantissa, rest))
+        throw Error(ErrorKind::TrailingDigits, text);
     if (!DigitsFollow(rest))
         return;
     if (text[end - 1] == u'.' && rest.starts_with(u'.'))
@@ -201,7 +219,7 @@ DecimalNumber ScanNumber(std::u16string_view text)
     if (!ScanMantissa(scanner, text, number))
         throw Error(ErrorKind::NotANumber, text);
     ScanExponent(scanner, number);
-    RejectTrailingDigits(scanner, text);
+    RejectTrailingDigits(scanner, text, number);
     return number;
 }
 
