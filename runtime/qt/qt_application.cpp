@@ -38,16 +38,42 @@ QtMessageHandler &DefaultMessageHandler()
     return handler;
 }
 
-// Qt ends a program that finds no display with a fatal message and abort(). Say so in one line
-// and end with a failure status instead.
-void StartupMessageHandler(QtMsgType type, const QMessageLogContext &context,
-                           const QString &message)
+// Where no window system was asked for and none is there to be found.
+bool NoDisplay()
 {
-    if (type == QtFatalMsg) {
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool displayPlatform
+        = platform.isEmpty() || platform.startsWith("xcb") || platform.startsWith("wayland");
+    return displayPlatform && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// Qt ends a program whose window system it cannot start with a fatal message and abort(). Say so
+// instead, plainly and in one or two lines, and end with a failure status: without a display,
+// that there is none; otherwise what Qt said of it, such as a platform that is not installed and
+// the ones that are.
+[[noreturn]] void ReportNoWindowSystem(const QString &fatal)
+{
+    if (NoDisplay()) {
         std::fputs("tenvex: no display could be opened; run it in a graphical session.\n", stderr);
         std::_Exit(1);
     }
-    StartupMessages() << qFormatLogMessage(type, context, message);
+    const QStringList lines = fatal.split(u'\n', Qt::SkipEmptyParts);
+    QStringList said = StartupMessages();
+    if (said.isEmpty() && !lines.isEmpty())
+        said << lines.first();
+    std::fprintf(stderr, "tenvex: the window system could not be started: %s\n",
+                 qPrintable(said.join(QStringLiteral("; "))));
+    if (lines.size() > 1)
+        std::fprintf(stderr, "tenvex: %s\n", qPrintable(lines.last()));
+    std::_Exit(1);
+}
+
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg)
+        ReportNoWindowSystem(message);
+    StartupMessages() << message;
 }
 
 } // namespace
@@ -58,7 +84,7 @@ int RunApplication(int &argc, char **argv, const FormDescription &description)
     QApplication application(argc, argv);
     qInstallMessageHandler(DefaultMessageHandler());
     for (const QString &message : std::as_const(StartupMessages()))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+        std::fprintf(stderr, "tenvex: %s\n", qPrintable(message));
 
     QApplication::setApplicationName(QString::fromUtf8(version::ApplicationName));
     QApplication::setOrganizationName(QString::fromUtf8(version::Organisation));

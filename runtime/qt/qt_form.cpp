@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qt_form.h"
 
-#include "accessible_combo_box.h"
+#include "accessibility.h"
 #include "form_layout.h"
 #include "icon.h"
 #include "qt_text.h"
@@ -56,14 +56,14 @@ Qt::Alignment HorizontalAlignment(Alignment alignment)
     return alignment == Alignment::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
-QWidget *CreateLabel(const ControlDescription &control, QWidget *parent)
+QWidget *CreateLabel(const ControlDescription &control, Form &form, QWidget *parent)
 {
     if (!IsOutputBox(control)) {
         auto *label = new QLabel(parent);
         label->setAlignment(HorizontalAlignment(control.alignment) | Qt::AlignTop);
         return label;
     }
-    auto *box = new ResultLabel(parent);
+    auto *box = new ResultLabel(form, parent);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
     box->setLineWidth(1);
     box->setIndent(2);
@@ -106,11 +106,12 @@ QWidget *CreateButton(QWidget *parent)
     return button;
 }
 
-QWidget *CreateWidget(const ControlDescription &control, const QFont &font, QWidget *parent)
+QWidget *CreateWidget(const ControlDescription &control, const QFont &font, Form &form,
+                      QWidget *parent)
 {
     switch (control.kind) {
     case ControlKind::Label:
-        return CreateLabel(control, parent);
+        return CreateLabel(control, form, parent);
     case ControlKind::Frame:
         return new QGroupBox(parent);
     case ControlKind::TextBox:
@@ -130,7 +131,7 @@ QtForm::QtForm(const FormDescription &description, ErrorReporter reportError, QW
     , m_description(description)
     , m_reportError(std::move(reportError))
 {
-    InstallAccessibleComboBoxes();
+    InstallAccessibleInterfaces();
     setObjectName(ToQString(description.name));
     setWindowTitle(ToQString(description.caption));
     // Drawn rather than read from image files: no image plugins to load at start-up.
@@ -165,7 +166,7 @@ void QtForm::createControl(const ControlDescription &control)
     QFont font(ToQString(m_description.fontFace));
     font.setBold(m_description.bold);
     font.setPointSizeF(control.fontSize);
-    QWidget *widget = CreateWidget(control, font, parent);
+    QWidget *widget = CreateWidget(control, font, *this, parent);
     widget->setFont(font);
     widget->setObjectName(ToQString(control.name));
     widget->setGeometry(PixelRect(control.geometry));
@@ -199,7 +200,28 @@ void QtForm::connectEvents()
 void QtForm::open()
 {
     RaiseEvent(*this, m_description, m_description.name, EventKind::Load);
+    if (const auto first = FirstFocus(m_description))
+        focusWithTextSelected(*first);
     show();
+}
+
+// As the Tab key leaves it: the control has the focus, and typing replaces its text.
+void QtForm::focusWithTextSelected(std::size_t place)
+{
+    QWidget *widget = m_widgets[place];
+    widget->setFocus();
+    switch (m_description.controls[place].kind) {
+    case ControlKind::TextBox:
+        static_cast<QLineEdit *>(widget)->selectAll();
+        break;
+    case ControlKind::ComboBox:
+        static_cast<QComboBox *>(widget)->lineEdit()->selectAll();
+        break;
+    case ControlKind::Label:
+    case ControlKind::Frame:
+    case ControlKind::CommandButton:
+        break;
+    }
 }
 
 std::u16string QtForm::text(std::u16string_view name) const

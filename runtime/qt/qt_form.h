@@ -24,7 +24,8 @@ public:
                     ErrorReporter reportError = ShowErrorMessage, QWidget *parent = nullptr);
     ~QtForm() override;
 
-    // Runs the load event, then shows the window: start-up does this, and so do tests.
+    // Runs the load event, then shows the window with the first control in tab order focused and
+    // its text selected: start-up does this, and so do tests.
     void open();
 
     [[nodiscard]] std::u16string text(std::u16string_view control) const override;
@@ -38,6 +39,7 @@ public:
 private:
     void createControl(const ControlDescription &control);
     void connectEvents();
+    void focusWithTextSelected(std::size_t place);
     [[nodiscard]] QMargins frameMargins() const;
     [[nodiscard]] QPoint outerTopLeft() const;
     void moveOuterTopLeft(QPoint corner);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "result_label.h"
 
+#include "form.h"
+#include "form_layout.h"
 #include "qt_text.h"
-#include "shortening.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -13,81 +15,93 @@
 #include <QMouseEvent>
 
 #include <algorithm>
+#include <utility>
 
 namespace tenvex {
 
-ResultLabel::ResultLabel(QWidget *parent)
+ResultLabel::ResultLabel(Form &form, QWidget *parent)
     : QLabel(parent)
+    , m_form(form)
 {
     setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void ResultLabel::setCaption(const QString &caption)
 {
-    m_caption = caption;
+    const QString previous = std::exchange(m_caption, caption);
     updateShownText();
     // Screen readers read the label by its fixed name, with the full text as its description;
-    // the change of description announces a new result, once.
+    // the text's change announces a new result without taking the focus from where the user is.
     setAccessibleDescription(caption);
+    QAccessibleTextUpdateEvent announcement(this, 0, previous, caption);
+    QAccessible::updateAccessibility(&announcement);
 }
 
 void ResultLabel::updateShownText()
 {
     const QFontMetrics metrics(font());
     const int available = contentsRect().width() - 2 * margin() - std::max(indent(), 0);
-    const QString shown = ToQString(
-        ShortenedNumber(View(m_caption), [&metrics, available](std::u16string_view candidate) {
-            return metrics.horizontalAdvance(ToQString(candidate)) <= available;
-        }));
-    setText(shown);
-    setToolTip(shown == m_caption ? QString() : m_caption);
+    const ResultView view
+        = ResultViewOf(View(m_caption), [&metrics, available](std::u16string_view candidate) {
+              return metrics.horizontalAdvance(ToQString(candidate)) <= available;
+          });
+    setText(ToQString(view.shown));
+    setToolTip(ToQString(view.tooltip));
 }
 
-void ResultLabel::resizeEvent(QResizeEvent *event)
+void ResultLabel::copyCaption() const
+{
+    if (!m_caption.isEmpty())
+        QApplication::clipboard()->setText(m_caption);
+}
+
+void ResultLabel::resizeEvent(QResizeEvent *event) noexcept
 {
     QLabel::resizeEvent(event);
-    updateShownText();
+    RunGuarded(m_form, [this] { updateShownText(); });
 }
 
-void ResultLabel::changeEvent(QEvent *event)
+void ResultLabel::changeEvent(QEvent *event) noexcept
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        updateShownText();
+        RunGuarded(m_form, [this] { updateShownText(); });
 }
 
 // Every way of taking the result takes the whole text, shortened on screen or not: Copy in the
 // context menu, Ctrl+C, and a selection made with the mouse.
-void ResultLabel::contextMenuEvent(QContextMenuEvent *event)
+void ResultLabel::contextMenuEvent(QContextMenuEvent *event) noexcept
 {
-    QMenu menu(this);
-    QAction *copy = menu.addAction(tr("&Copy"), this,
-                                   [this] { QApplication::clipboard()->setText(m_caption); });
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setEnabled(!m_caption.isEmpty());
-    menu.exec(event->globalPos());
+    RunGuarded(m_form, [this, event] {
+        QMenu menu(this);
+        QAction *copy = menu.addAction(tr("&Copy"), this, [this] { copyCaption(); });
+        copy->setShortcut(QKeySequence::Copy);
+        copy->setEnabled(!m_caption.isEmpty());
+        menu.exec(event->globalPos());
+    });
 }
 
-void ResultLabel::keyPressEvent(QKeyEvent *event)
+void ResultLabel::keyPressEvent(QKeyEvent *event) noexcept
 {
     if (event->matches(QKeySequence::Copy)) {
-        if (!m_caption.isEmpty())
-            QApplication::clipboard()->setText(m_caption);
+        RunGuarded(m_form, [this] { copyCaption(); });
         return;
     }
     QLabel::keyPressEvent(event);
 }
 
-void ResultLabel::mouseReleaseEvent(QMouseEvent *event)
+void ResultLabel::mouseReleaseEvent(QMouseEvent *event) noexcept
 {
     QLabel::mouseReleaseEvent(event);
     if (!hasSelectedText())
         return;
     // A part of a shortened form is not the number: the selection is always the whole result.
-    setSelection(0, static_cast<int>(text().size()));
-    QClipboard *clipboard = QApplication::clipboard();
-    if (clipboard->supportsSelection())
-        clipboard->setText(m_caption, QClipboard::Selection);
+    RunGuarded(m_form, [this] {
+        setSelection(0, static_cast<int>(text().size()));
+        QClipboard *clipboard = QApplication::clipboard();
+        if (clipboard->supportsSelection())
+            clipboard->setText(m_caption, QClipboard::Selection);
+    });
 }
 
 } // namespace tenvex

@@ -5,17 +5,22 @@
 
 namespace tenvex {
 
+class Form;
+
 // The result label. Its caption is the full result text; when that is wider than the label it
 // shows a shortened form that says so (leading digits, an ellipsis, and the exponent) with the
 // full text in its tooltip, so that a number is never clipped into a different-looking one.
 // Copying and selecting take the full text. Screen readers read it by its fixed accessible name,
-// with the full text as its description.
+// with the full text as its description and its text, and hear a new result announced.
+//
+// Its overrides run code of ours outside any handler: whatever would end one is reported through
+// `form` as a handler's error is, and nothing reaches the event loop.
 class ResultLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    explicit ResultLabel(QWidget *parent = nullptr);
+    ResultLabel(Form &form, QWidget *parent);
 
     [[nodiscard]] QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
@@ -24,15 +29,17 @@ public:
     [[nodiscard]] bool isShortened() const { return text() != m_caption; }
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) noexcept override;
+    void changeEvent(QEvent *event) noexcept override;
+    void contextMenuEvent(QContextMenuEvent *event) noexcept override;
+    void keyPressEvent(QKeyEvent *event) noexcept override;
+    void mouseReleaseEvent(QMouseEvent *event) noexcept override;
 
 private:
     void updateShownText();
+    void copyCaption() const;
 
+    Form &m_form;
     QString m_caption;
 };
 

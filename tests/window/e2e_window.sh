@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Starts the real program on an X server with a window manager and checks, with X tools, that its
 # window appears with its client size, centred on the screen with its frame included; then,
-# through the accessibility tree, that it shows its initial state; and that a long result is
-# taken whole by selection, Ctrl+C and a screen reader.
+# through the accessibility tree, that it shows its initial state with the input's text ready to
+# be typed over; and that a long result is announced, and taken whole by selection, Ctrl+C and a
+# screen reader.
 #   e2e_window.sh PROGRAM DESKTOP_ENTRY
 # Exits 77 (skipped) when the tools are not installed.
 set -euo pipefail
@@ -42,6 +43,11 @@ echo "frame ${outer_width}x${outer_height} at $x,$y; centred is $expected_x,$exp
 
 /usr/bin/python3 "$here/e2e_accessibility.py" initial || fail "initial state"
 
+# The input has the focus with its text selected: what the user types first replaces it.
+xdotool type --window "$window" --delay 20 -- "7"
+sleep 0.3
+/usr/bin/python3 "$here/e2e_accessibility.py" input 7 || fail "typing at once does not replace the 1"
+
 # Docks group the window with its launcher by the window's class.
 window_class=$(xprop -id "$window" WM_CLASS | sed 's/.*", "//; s/"$//')
 entry_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
@@ -52,11 +58,20 @@ echo "window class $window_class, as the desktop entry says"
 # A result too long for its box, taken by selection, by Ctrl+C and by a screen reader: always
 # the whole text. Points are in pixels from the top-left corner of the client area.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
+readonly whole="-1.23456789012345E-300"
+# A screen reader listening hears the new result without moving the focus.
+/usr/bin/python3 "$here/e2e_accessibility.py" announced "$whole" >"$x11_logs/announced.log" 2>&1 &
+listener=$!
+for _ in $(seq 100); do
+    grep -q listening "$x11_logs/announced.log" && break
+    sleep 0.1
+done
 click 74 92
 xdotool key --window "$window" ctrl+a
 xdotool type --delay 20 -- "-1.23456789012345e-300"
 click 164 200
-readonly whole="-1.23456789012345E-300"
+wait "$listener" || fail "the new result was not announced: $(cat "$x11_logs/announced.log")"
+tail -n 1 "$x11_logs/announced.log"
 xdotool mousemove --window "$window" 180 92 mousedown 1 mousemove --window "$window" 275 92 \
     mouseup 1
 sleep 0.3

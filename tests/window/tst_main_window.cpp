@@ -4,6 +4,7 @@
 #include "modal_watchdog.h"
 #include "qt_application.h"
 #include "qt_form.h"
+#include "qt_text.h"
 #include "result_label.h"
 
 #include <QAccessible>
@@ -25,6 +26,7 @@
 
 using tenvex::QtForm;
 using tenvex::ResultLabel;
+using tenvex::View;
 
 namespace {
 
@@ -66,6 +68,9 @@ private slots:
     void everyResultIsCopiedWhole_data();
     void everyResultIsCopiedWhole();
     void resultLooksLikeAnOutputBox();
+    void resultKeepsEntryColoursAfterAThemeChange();
+    void anyCaptionInAnyRoom_data();
+    void anyCaptionInAnyRoom();
     void accessibility();
 
 private:
@@ -263,6 +268,12 @@ void TestMainWindow::stateAfterLoad()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect frame = m_window->frameGeometry();
     QCOMPARE(frame.center(), screen.center());
+
+    // The input has the focus with its "1" selected: what the user types first replaces it.
+    QCOMPARE(QApplication::focusWidget(), control<QLineEdit>("txtFrom"));
+    QCOMPARE(control<QLineEdit>("txtFrom")->selectedText(), "1");
+    QTest::keyClicks(QApplication::focusWidget(), "2.5");
+    QCOMPARE(control<QLineEdit>("txtFrom")->text(), "2.5");
 }
 
 // State: a window larger than the screen. Expected: centred all the same, edges negative.
@@ -603,6 +614,48 @@ void TestMainWindow::resultLooksLikeAnOutputBox()
     QCOMPARE(QColor(drawn.pixel(0, drawn.height() / 2)), palette.color(QPalette::WindowText));
 }
 
+// State: the desktop's theme changes while the window is open. Expected: the result box still
+// has the colours of an entry field, the new theme's.
+void TestMainWindow::resultKeepsEntryColoursAfterAThemeChange()
+{
+    const QPalette original = QApplication::palette();
+    QPalette theme = original;
+    theme.setColor(QPalette::Base, QColor(0x20, 0x30, 0x40));
+    theme.setColor(QPalette::Window, QColor(0xE0, 0xD0, 0xC0));
+    QApplication::setPalette(theme);
+    // The change reaches the window as a theme change does, through the event loop.
+    QTRY_COMPARE(m_window->palette().color(QPalette::Base), QColor(0x20, 0x30, 0x40));
+    typeInput("");
+    const QImage drawn = control<ResultLabel>("lblTo")->grab().toImage();
+    QApplication::setPalette(original);
+    QCOMPARE(QColor(drawn.pixel(drawn.width() / 2, drawn.height() / 2)), QColor(0x20, 0x30, 0x40));
+}
+
+void TestMainWindow::anyCaptionInAnyRoom_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("empty") << "";
+    QTest::newRow("minus alone") << "-";
+    QTest::newRow("exponent marker alone") << "E";
+    QTest::newRow("exponent without mantissa") << "E+05";
+    QTest::newRow("zero") << "0";
+    QTest::newRow("long result") << "-1.23456789012345E-300";
+}
+
+// State: the result box holds any caption. Action: it is made narrower than a digit, as a theme
+// or a font can make it, and wide again. Expected: nothing reported, nothing stuck, the caption
+// whole.
+void TestMainWindow::anyCaptionInAnyRoom()
+{
+    QFETCH(QString, caption);
+    auto *label = control<ResultLabel>("lblTo");
+    m_window->setText(u"lblTo", View(caption));
+    label->resize(1, label->height());
+    label->resize(105, label->height());
+    QCOMPARE(label->caption(), caption);
+    QVERIFY(m_reports.isEmpty());
+}
+
 void TestMainWindow::accessibility()
 {
     QCOMPARE(control<QLineEdit>("txtFrom")->accessibleName(), "Quantity");
@@ -628,6 +681,10 @@ void TestMainWindow::accessibility()
     QVERIFY(result);
     QCOMPARE(result->text(QAccessible::Name), "Result");
     QCOMPARE(result->text(QAccessible::Description), "1.23456789012346E+15");
+    QAccessibleTextInterface *text = result->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->characterCount(), 20);
+    QCOMPARE(text->text(0, text->characterCount()), "1.23456789012346E+15");
 }
 
 QTEST_MAIN(TestMainWindow)
