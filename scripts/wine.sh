@@ -19,13 +19,13 @@ if ! wine --version >/dev/null 2>&1 && [[ -x /usr/lib/wine/wine64 ]]; then
     wine=/usr/lib/wine/wine64
     export WINELOADER=$wine
 fi
-# The machine a PE program is built for: 14c for 32-bit x86, 8664 for x86-64.
+# The machine a PE program is built for: 014c for 32-bit x86, 8664 for x86-64.
 pe_machine() {
     local header
     header=$(od -An -tu4 -j 60 -N 4 "$1" 2>/dev/null) || return 0
     od -An -tx2 -j $((header + 4)) -N 2 "$1" 2>/dev/null | tr -d ' '
 }
-if [[ $wine != wine && -f ${1:-} && $(pe_machine "$1") == 14c ]]; then
+if [[ $wine != wine && -f ${1:-} && $(pe_machine "$1") == 014c ]]; then
     echo "skipped: this machine cannot run 32-bit programs, so Wine cannot run $(basename "$1")" >&2
     exit 77
 fi

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "output_box.h"
 
+#include "accessible_control.h"
+#include "form.h"
 #include "form_layout.h"
 #include "win32_text.h"
 
@@ -11,8 +13,10 @@ namespace tenvex {
 
 namespace {
 
+constexpr UINT_PTR CopyCommand = 1;
+
 // Puts a text on the clipboard, as Unicode text.
-void CopyToClipboard(HWND owner, std::u16string_view text)
+void CopyToClipboard(HWND owner, std::u16string_view text) noexcept
 {
     if (!OpenClipboard(owner))
         return;
@@ -65,6 +69,11 @@ private:
 
 } // namespace
 
+OutputBox::OutputBox(Form &form, std::u16string_view accessibleName)
+    : m_form(form)
+    , m_accessibleName(accessibleName)
+{}
+
 OutputBox::~OutputBox()
 {
     if (m_handle)
@@ -84,6 +93,8 @@ void OutputBox::setCaption(std::u16string_view caption)
 {
     m_caption = caption;
     refit();
+    // Screen readers hear of the new result wherever the focus is.
+    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_handle, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void OutputBox::refit()
@@ -120,18 +131,61 @@ void OutputBox::showTooltip(const std::wstring &text)
         SendMessageW(m_tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-// The whole caption is copied however the user asks (Ctrl+C, the context menu's Copy) and
-// whatever part of the shortened form is selected.
-LRESULT CALLBACK OutputBox::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR self)
+// Copy in the context menu, whenever there is a result: the edit control's own greys it out
+// until part of the shortened form is selected, and would copy only that part.
+void OutputBox::showContextMenu(LPARAM where)
 {
-    if (message == WM_COPY) {
-        const auto &box = *reinterpret_cast<const OutputBox *>(self);
-        if (!box.m_caption.empty())
-            CopyToClipboard(window, box.m_caption);
-        return 0;
+    POINT point{static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+    if (where == -1) { // from the keyboard: at the box
+        RECT box{};
+        GetWindowRect(m_handle, &box);
+        point = {box.left, box.bottom};
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    HMENU menu = CreatePopupMenu();
+    if (!menu)
+        return;
+    AppendMenuW(menu, MF_STRING | (m_caption.empty() ? MF_GRAYED : MF_ENABLED), CopyCommand,
+                L"&Copy\tCtrl+C");
+    const BOOL chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, point.x, point.y, 0,
+                                       m_handle, nullptr);
+    DestroyMenu(menu);
+    if (chosen == CopyCommand)
+        CopyToClipboard(m_handle, m_caption);
+}
+
+LRESULT OutputBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COPY:
+        // The whole caption, however the user asks and whatever part of it is selected.
+        if (!m_caption.empty())
+            CopyToClipboard(m_handle, m_caption);
+        return 0;
+    case WM_CONTEXTMENU:
+        showContextMenu(lParam);
+        return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT object
+            = AccessibleObjectOf(m_handle, wParam, lParam, m_accessibleName, &m_caption))
+            return object;
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(m_handle, message, wParam, lParam);
+}
+
+LRESULT CALLBACK OutputBox::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR self) noexcept
+{
+    auto &box = *reinterpret_cast<OutputBox *>(self);
+    LRESULT result = 0;
+    bool handled = false;
+    RunGuarded(box.m_form, [&] {
+        result = box.handleMessage(message, wParam, lParam);
+        handled = true;
+    });
+    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
 }
 
 } // namespace tenvex

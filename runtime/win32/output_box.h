@@ -7,14 +7,20 @@
 
 namespace tenvex {
 
+class Form;
+
 // The output box: a read-only edit control, which the user can select and copy from but not type
 // into, and which is not in the tab order. Its caption is the whole result; it shows the longest
 // form that fits, with the whole caption in a tooltip when that is not all of it, and every way
-// of copying from it (Ctrl+C, the context menu) takes the whole caption.
+// of copying from it (Ctrl+C, its context menu's Copy) takes the whole caption. Screen readers
+// read it by its accessible name with the whole caption as its value, and hear of every new one.
+//
+// Its window procedure runs code of ours outside any handler: whatever would end one is reported
+// through `form` as a handler's error is.
 class OutputBox
 {
 public:
-    OutputBox() = default;
+    OutputBox(Form &form, std::u16string_view accessibleName);
     OutputBox(const OutputBox &) = delete;
     OutputBox &operator=(const OutputBox &) = delete;
     ~OutputBox();
@@ -31,9 +37,13 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR self);
+                                      UINT_PTR, DWORD_PTR self) noexcept;
+    [[nodiscard]] LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void showContextMenu(LPARAM where);
     void showTooltip(const std::wstring &text);
 
+    Form &m_form;
+    std::u16string_view m_accessibleName;
     HWND m_handle = nullptr;
     HWND m_tooltip = nullptr; // made with the first shortened caption: a window less at start-up
     std::u16string m_caption;

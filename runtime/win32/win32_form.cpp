@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "win32_form.h"
 
+#include "accessible_control.h"
 #include "control_ids.h"
 #include "form_layout.h"
 #include "version.h"
@@ -8,6 +9,9 @@
 
 #include <commctrl.h>
 #include <cstring>
+#include <optional>
+#include <uxtheme.h>
+#include <vssym32.h>
 
 namespace tenvex {
 
@@ -17,6 +21,8 @@ constexpr wchar_t WindowClass[] = L"TenvexForm";
 // The ordinary frame of a top-level window.
 constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW;
 constexpr int ComboListRows = 10;
+// Posted when a combo box's list closes without an entry picked: its typed text is put back.
+constexpr UINT RestoreTypedText = WM_APP;
 
 int SystemColourIndex(SystemColour colour)
 {
@@ -50,6 +56,78 @@ WindowKind KindOf(const ControlDescription &control)
         return {WC_BUTTONW, tabStop | BS_PUSHBUTTON, 0};
     }
     return {WC_STATICW, 0, 0};
+}
+
+// A text pasted into a single-line box keeps every line, each line break shown as one blank: the
+// box would otherwise keep the first line alone, and convert it without a word.
+std::wstring OneLine(std::wstring text)
+{
+    std::wstring line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
+            continue; // CR LF is one break
+        line += text[i] == L'\r' || text[i] == L'\n' ? L' ' : text[i];
+    }
+    return line;
+}
+
+// The clipboard's text, if it has one.
+std::optional<std::wstring> ClipboardText(HWND owner)
+{
+    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner))
+        return std::nullopt;
+    std::optional<std::wstring> text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto *units = static_cast<const wchar_t *>(GlobalLock(data))) {
+            text = units;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// A frame drawn in the colours its description gives: the system's group box takes its line from
+// the visual style where there is one, but draws its caption in the window text's colour whatever
+// its parent asks.
+void PaintFrame(HWND frame, COLORREF text, COLORREF background)
+{
+    PAINTSTRUCT paint{};
+    HDC context = BeginPaint(frame, &paint);
+    const HGDIOBJ previousFont
+        = SelectObject(context, reinterpret_cast<HFONT>(SendMessageW(frame, WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(context, &metrics);
+    RECT area{};
+    GetClientRect(frame, &area);
+    // The line runs through the caption a little above its middle, where the system draws it.
+    RECT line{area.left, area.top + metrics.tmHeight / 2 - 1, area.right, area.bottom};
+    if (HTHEME theme = OpenThemeData(frame, L"BUTTON")) {
+        DrawThemeBackground(theme, context, BP_GROUPBOX, GBS_NORMAL, &line, nullptr);
+        CloseThemeData(theme);
+    } else {
+        DrawEdge(context, &line, EDGE_ETCHED, BF_RECT);
+    }
+    const std::u16string caption = WindowText(frame);
+    if (!caption.empty()) {
+        const std::wstring wide = Wide(caption);
+        SIZE size{};
+        GetTextExtentPoint32W(context, wide.c_str(), static_cast<int>(wide.size()), &size);
+        // Where the system puts it: eight pixels in at 96 dots per inch, the line broken a pixel
+        // before and after it.
+        const auto dpi = static_cast<int>(GetDpiForWindow(frame));
+        const int indent = MulDiv(8, dpi, USER_DEFAULT_SCREEN_DPI);
+        const int margin = MulDiv(1, dpi, USER_DEFAULT_SCREEN_DPI);
+        const RECT box{area.left + indent - margin, area.top, area.left + indent + size.cx + margin,
+                       area.top + metrics.tmHeight};
+        SetTextColor(context, text);
+        SetBkColor(context, background);
+        ExtTextOutW(context, area.left + indent, box.top, ETO_OPAQUE, &box, wide.c_str(),
+                    static_cast<UINT>(wide.size()), nullptr);
+    }
+    SelectObject(context, previousFont);
+    EndPaint(frame, &paint);
 }
 
 std::u16string Quoted(std::u16string_view name)
@@ -137,7 +215,7 @@ bool Win32Form::createControl(std::size_t place)
     Control &made = m_controls[place];
     const int id = ControlId(place);
     if (IsOutputBox(control)) {
-        made.output = std::make_unique<OutputBox>();
+        made.output = std::make_unique<OutputBox>(*this, control.accessibleName);
         if (!made.output->create(m_window, id))
             return false;
         made.handle = made.output->handle();
@@ -157,7 +235,18 @@ bool Win32Form::createControl(std::size_t place)
         SendMessageW(made.handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
     if (control.kind == ControlKind::ComboBox)
         SetWindowTextW(made.handle, Wide(control.text).c_str());
-    return true;
+    if (!subclass(made.handle, place))
+        return false;
+    // A combo box's typed text lives in an edit control of its own, which has the focus for it.
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    return control.kind != ControlKind::ComboBox
+        || (GetComboBoxInfo(made.handle, &parts) && subclass(parts.hwndItem, place));
+}
+
+bool Win32Form::subclass(HWND window, std::size_t place)
+{
+    return SetWindowSubclass(window, controlProcedure, place, reinterpret_cast<DWORD_PTR>(this));
 }
 
 int Win32Form::pixels(double twips) const
@@ -327,9 +416,46 @@ void Win32Form::onCommand(int id, int notification)
         RaiseEvent(*this, m_description, control.name, EventKind::Change);
     else if (control.kind == ControlKind::CommandButton && notification == BN_CLICKED)
         RaiseEvent(*this, m_description, control.name, EventKind::Click);
+    else if (control.kind == ControlKind::ComboBox)
+        onComboBoxNotification(place, notification);
 }
 
-// Labels drawn in colours of their own: the output box in the window's colours.
+// A combo box's list, when it opens, selects the first entry that begins with the typed text in
+// any letter case, and would put that entry in place of the text when it closes: "m" would
+// become "Mega (M)". The text stays as typed unless the user picks an entry in the list.
+void Win32Form::onComboBoxNotification(std::size_t place, int notification)
+{
+    Control &control = m_controls[place];
+    const bool open = SendMessageW(control.handle, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    switch (notification) {
+    case CBN_DROPDOWN:
+        control.typed = WindowText(control.handle);
+        control.picked = false;
+        break;
+    case CBN_EDITCHANGE:
+        if (open) {
+            control.typed = WindowText(control.handle);
+            control.picked = false;
+        }
+        break;
+    case CBN_SELCHANGE:
+        control.picked = control.picked || open;
+        break;
+    case CBN_SELENDCANCEL:
+        control.picked = false;
+        break;
+    case CBN_CLOSEUP:
+        // After the list has done all it does on closing.
+        if (!control.picked)
+            PostMessageW(m_window, RestoreTypedText, place, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+// Labels, frames and the output box in the colours their description gives: the title and the
+// frames' captions in the button text's colour, the output box in the window's.
 LRESULT Win32Form::onCtlColorStatic(HDC context, HWND control)
 {
     const auto found = std::ranges::find(m_controls, control, &Control::handle);
@@ -337,8 +463,6 @@ LRESULT Win32Form::onCtlColorStatic(HDC context, HWND control)
         return 0;
     const ControlDescription &description
         = m_description.controls[static_cast<std::size_t>(found - m_controls.begin())];
-    if (description.background == SystemColour::ButtonFace)
-        return 0;
     SetTextColor(context, GetSysColor(SystemColourIndex(description.foreground)));
     SetBkColor(context, GetSysColor(SystemColourIndex(description.background)));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(SystemColourIndex(description.background)));
@@ -354,7 +478,8 @@ void Win32Form::onDpiChanged(UINT dpi, const RECT &suggested)
     (void)layOut();
 }
 
-LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) noexcept
 {
     if (message == WM_NCCREATE) {
         const auto *creation = reinterpret_cast<const CREATESTRUCTW *>(lParam);
@@ -363,8 +488,85 @@ LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wP
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     }
     auto *form = reinterpret_cast<Win32Form *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form ? form->handleMessage(message, wParam, lParam)
-                : DefDlgProcW(window, message, wParam, lParam);
+    if (!form)
+        return DefDlgProcW(window, message, wParam, lParam);
+    // Nothing our code throws crosses the window procedure: it is reported as a handler's is.
+    LRESULT result = 0;
+    bool handled = false;
+    RunGuarded(*form, [&] {
+        result = form->handleMessage(message, wParam, lParam);
+        handled = true;
+    });
+    return handled ? result : DefDlgProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Win32Form::controlProcedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR place, DWORD_PTR self) noexcept
+{
+    auto &form = *reinterpret_cast<Win32Form *>(self);
+    LRESULT result = 0;
+    bool handled = false;
+    RunGuarded(form, [&] {
+        handled = form.handleControlMessage(place, window, message, wParam, lParam, result);
+    });
+    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
+}
+
+// What the controls do of our own: screen readers read each by its accessible name; the push
+// button is never the default button, which the dialog manager would make of it once it has the
+// focus, so that Enter presses it; a combo box's list closes with Alt+Up or Alt+Down without
+// moving; a single-line box keeps every line pasted into it; a frame draws its caption in its
+// own colours.
+bool Win32Form::handleControlMessage(std::size_t place, HWND window, UINT message, WPARAM wParam,
+                                     LPARAM lParam, LRESULT &result)
+{
+    const ControlDescription &control = m_description.controls[place];
+    switch (message) {
+    case WM_GETOBJECT:
+        if (control.accessibleName.empty())
+            return false;
+        result = AccessibleObjectOf(window, wParam, lParam, control.accessibleName);
+        return result != 0;
+    case WM_GETDLGCODE:
+        if (control.kind != ControlKind::CommandButton)
+            return false;
+        result = DLGC_BUTTON;
+        return true;
+    case BM_SETSTYLE:
+        if (control.kind != ControlKind::CommandButton)
+            return false;
+        result = DefSubclassProc(window, message, wParam & ~WPARAM{BS_DEFPUSHBUTTON}, lParam);
+        return true;
+    case WM_PAINT:
+        if (control.kind != ControlKind::Frame)
+            return false;
+        PaintFrame(window, GetSysColor(SystemColourIndex(control.foreground)),
+                   GetSysColor(SystemColourIndex(control.background)));
+        result = 0;
+        return true;
+    case WM_SYSKEYDOWN:
+        // Alt+Up and Alt+Down close an open list and do nothing else; the list would otherwise
+        // take the arrow for a move to another entry, as if the user had picked it.
+        if (control.kind != ControlKind::ComboBox || (wParam != VK_UP && wParam != VK_DOWN))
+            return false;
+        if (SendMessageW(m_controls[place].handle, CB_GETDROPPEDSTATE, 0, 0) == 0)
+            return false;
+        SendMessageW(m_controls[place].handle, CB_SHOWDROPDOWN, FALSE, 0);
+        result = 0;
+        return true;
+    case WM_PASTE:
+        if (control.kind != ControlKind::TextBox && control.kind != ControlKind::ComboBox)
+            return false;
+        if (const std::optional<std::wstring> pasted = ClipboardText(window)) {
+            SendMessageW(window, EM_REPLACESEL, TRUE,
+                         reinterpret_cast<LPARAM>(OneLine(*pasted).c_str()));
+            result = 0;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
 }
 
 LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -375,6 +577,7 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onCommand(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
         if (const LRESULT brush
             = onCtlColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
             return brush;
@@ -383,6 +586,12 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (lParam)
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
+    case RestoreTypedText: {
+        const auto place = static_cast<std::size_t>(wParam);
+        if (place < m_controls.size())
+            setText(m_description.controls[place].name, m_controls[place].typed);
+        return 0;
+    }
     case WM_CLOSE:
         // The dialog manager would turn it into a Cancel command: the window closes instead.
         DestroyWindow(window);

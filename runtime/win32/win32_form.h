@@ -58,16 +58,27 @@ private:
     {
         HWND handle = nullptr;
         std::unique_ptr<OutputBox> output; // for an output box, which owns its handle's text
+        // A combo box's text as the user typed it, and whether they picked an entry since its
+        // list opened.
+        std::u16string typed;
+        bool picked = false;
     };
 
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
+                                            LPARAM lParam) noexcept;
+    static LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam, UINT_PTR place,
+                                             DWORD_PTR form) noexcept;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    [[nodiscard]] bool handleControlMessage(std::size_t place, HWND window, UINT message,
+                                            WPARAM wParam, LPARAM lParam, LRESULT &result);
     void onCommand(int id, int notification);
+    void onComboBoxNotification(std::size_t place, int notification);
     [[nodiscard]] LRESULT onCtlColorStatic(HDC context, HWND control);
     void onDpiChanged(UINT dpi, const RECT &suggested);
 
     [[nodiscard]] bool createControl(std::size_t place);
+    [[nodiscard]] bool subclass(HWND window, std::size_t place);
     [[nodiscard]] std::optional<std::map<int, FontHandle>> makeFonts() const;
     [[nodiscard]] bool layOut();
     [[nodiscard]] bool fail(std::u16string_view what);

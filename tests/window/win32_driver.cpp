@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Drives the real Tenvex.exe as an automation tool would: it starts the program, finds its
-// window and controls by their numbers (ControlId of their place in the window description), sends
-// them window messages and keys, reads them back, and reads the program file's version block.
+// Drives the real Tenvex.exe as a user does: it starts the program, finds its window and controls
+// by their numbers (ControlId of their place in the window description), and then clicks, types,
+// pastes and presses keys through the system's input queue (SendInput), reads what the window
+// shows, what screen readers read (IAccessible) and hear (WinEvents), what lands on the
+// clipboard and what is drawn on the screen; and it reads the program file's version block.
 //   win32_driver TENVEX.EXE
 #include "control_ids.h"
 #include "form_layout.h"
@@ -12,6 +14,8 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
+#include <oleacc.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,9 +37,15 @@ std::string Narrow(const std::wstring &text)
     return narrow;
 }
 
+std::wstring Wide(std::u16string_view text)
+{
+    return {text.begin(), text.end()};
+}
+
 void Check(bool condition, const std::string &what)
 {
     std::printf("%s: %s\n", condition ? "PASS" : "FAIL", what.c_str());
+    std::fflush(stdout);
     ++(condition ? Passed : Failed);
 }
 
@@ -48,12 +58,16 @@ void CheckEqual(const std::wstring &actual, const std::wstring &expected, const 
                      : " (\"" + Narrow(actual) + "\", not \"" + Narrow(expected) + "\")"));
 }
 
+// Waits for a condition, handling this thread's messages meanwhile: WinEvents arrive as such.
 bool WaitFor(const std::function<bool()> &condition, std::chrono::milliseconds limit = 5s)
 {
     const auto deadline = std::chrono::steady_clock::now() + limit;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline)
             return false;
+        MSG message{};
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
         std::this_thread::sleep_for(20ms);
     }
     return true;
@@ -69,21 +83,11 @@ std::wstring Text(HWND window)
     return text;
 }
 
-void SetText(HWND window, const std::wstring &text)
-{
-    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 std::wstring ClassOf(HWND window)
 {
     wchar_t name[64]{};
     GetClassNameW(window, name, 64);
     return name;
-}
-
-std::wstring Wide(std::u16string_view text)
-{
-    return {text.begin(), text.end()};
 }
 
 std::wstring ClipboardText()
@@ -92,14 +96,30 @@ std::wstring ClipboardText()
     if (!OpenClipboard(nullptr))
         return text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t *>(GlobalLock(data));
-        GlobalUnlock(data);
+        if (const auto *units = static_cast<const wchar_t *>(GlobalLock(data))) {
+            text = units;
+            GlobalUnlock(data);
+        }
     }
     CloseClipboard();
     return text;
 }
 
-// The program's windows of a class: its main window or its message boxes.
+void SetClipboardText(const std::wstring &text)
+{
+    if (!OpenClipboard(nullptr))
+        return;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    if (auto *target = static_cast<wchar_t *>(GlobalLock(memory))) {
+        std::copy(text.c_str(), text.c_str() + text.size() + 1, target);
+        GlobalUnlock(memory);
+        SetClipboardData(CF_UNICODETEXT, memory);
+    }
+    CloseClipboard();
+}
+
+// The program's windows of a class: its main window, its message boxes or its menus.
 struct WindowSearch
 {
     DWORD process;
@@ -141,24 +161,60 @@ std::wstring MessageText(HWND box)
     return message;
 }
 
-void PressKey(WORD key, bool shift = false)
+// What a screen reader reads of a control: its name and its value.
+struct Accessible
 {
-    std::vector<INPUT> inputs;
-    const auto add = [&inputs](WORD code, DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = code;
-        input.ki.dwFlags = flags;
-        inputs.push_back(input);
-    };
-    if (shift)
-        add(VK_SHIFT, 0);
-    add(key, 0);
-    add(key, KEYEVENTF_KEYUP);
-    if (shift)
-        add(VK_SHIFT, KEYEVENTF_KEYUP);
+    bool found = false;
+    std::wstring name;
+    std::wstring value;
+};
+
+Accessible ReadAccessible(HWND control)
+{
+    Accessible read;
+    IAccessible *accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void **>(&accessible))))
+        return read;
+    read.found = true;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR text = nullptr;
+    if (SUCCEEDED(accessible->get_accName(self, &text)) && text)
+        read.name = text;
+    SysFreeString(text);
+    text = nullptr;
+    if (SUCCEEDED(accessible->get_accValue(self, &text)) && text)
+        read.value = text;
+    SysFreeString(text);
+    accessible->Release();
+    return read;
+}
+
+// Value changes the program announces, as a screen reader hears them.
+std::vector<HWND> ValueChanges;
+
+void CALLBACK RecordValueChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                                DWORD)
+{
+    if (object == OBJID_CLIENT && child == CHILDID_SELF)
+        ValueChanges.push_back(window);
+}
+
+// Keys and the mouse, as the user presses and moves them.
+void Send(std::vector<INPUT> inputs)
+{
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    std::this_thread::sleep_for(150ms);
+}
+
+INPUT Key(WORD key, DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    return input;
 }
 
 class Driver
@@ -172,45 +228,141 @@ public:
             m_controls.push_back(GetDlgItem(window, tenvex::ControlId(place)));
     }
 
-    HWND control(std::u16string_view name) const
+    [[nodiscard]] HWND window() const { return m_window; }
+
+    [[nodiscard]] HWND control(std::u16string_view name) const
     {
         return m_controls[tenvex::ControlIndex(tenvex::MainWindow, name)];
     }
 
-    HWND focused() const
+    // A combo box's edit field, where its text is typed and which has the focus for it: its
+    // child window. (GetComboBoxInfo does not reach into another process.)
+    [[nodiscard]] HWND field(std::u16string_view name) const
+    {
+        return FindWindowExW(control(name), nullptr, L"Edit", nullptr);
+    }
+
+    // The control with the focus; a combo box's for its edit field.
+    [[nodiscard]] HWND focused() const
     {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
         GetGUIThreadInfo(m_process.dwThreadId, &info);
-        // An editable combo box's edit field holds the focus for it.
         HWND parent = GetParent(info.hwndFocus);
         return parent && parent != m_window ? parent : info.hwndFocus;
     }
 
-    void focus(HWND control) const
+    [[nodiscard]] std::vector<HWND> dialogs() const
     {
-        SetForegroundWindow(m_window);
-        AttachThreadInput(GetCurrentThreadId(), m_process.dwThreadId, TRUE);
-        SetFocus(control);
-        AttachThreadInput(GetCurrentThreadId(), m_process.dwThreadId, FALSE);
-        WaitFor([&] { return focused() == control; }, 2s);
+        return WindowsOf(m_process.dwProcessId, L"#32770");
+    }
+    [[nodiscard]] std::vector<HWND> menus() const
+    {
+        return WindowsOf(m_process.dwProcessId, L"#32768");
     }
 
-    std::vector<HWND> dialogs() const { return WindowsOf(m_process.dwProcessId, L"#32770"); }
-
-    void convert(const std::wstring &input, const std::wstring &from, const std::wstring &to)
+    // Waits until the program has handled what it was sent.
+    void settle() const
     {
-        SetText(control(u"txtFrom"), input);
-        SetText(control(u"cmbFromUnit"), from);
-        SetText(control(u"cmbToUnit"), to);
-        SendMessageW(control(u"cmdCalculate"), BM_CLICK, 0, 0);
+        WaitForInputIdle(m_process.hProcess, 2000);
+        std::this_thread::sleep_for(60ms);
+        WaitForInputIdle(m_process.hProcess, 2000);
     }
 
-    std::wstring result() const { return Text(control(u"lblTo")); }
-
-    std::wstring copiedResult() const
+    void press(WORD key, std::initializer_list<WORD> modifiers = {}, bool extended = false) const
     {
-        SendMessageW(control(u"lblTo"), WM_COPY, 0, 0);
+        std::vector<INPUT> inputs;
+        for (const WORD modifier : modifiers)
+            inputs.push_back(Key(modifier, 0));
+        const DWORD extendedFlag = extended ? KEYEVENTF_EXTENDEDKEY : 0;
+        inputs.push_back(Key(key, extendedFlag));
+        inputs.push_back(Key(key, extendedFlag | KEYEVENTF_KEYUP));
+        for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier)
+            inputs.push_back(Key(*modifier, KEYEVENTF_KEYUP));
+        Send(inputs);
+        settle();
+    }
+
+    void type(const std::wstring &text) const
+    {
+        for (const wchar_t unit : text) {
+            INPUT down{};
+            down.type = INPUT_KEYBOARD;
+            down.ki.wScan = static_cast<WORD>(unit);
+            down.ki.dwFlags = KEYEVENTF_UNICODE;
+            INPUT up = down;
+            up.ki.dwFlags |= KEYEVENTF_KEYUP;
+            Send({down, up});
+        }
+        settle();
+    }
+
+    void click(HWND target, bool right = false) const
+    {
+        RECT rect{};
+        GetWindowRect(target, &rect);
+        INPUT move{};
+        move.type = INPUT_MOUSE;
+        move.mi.dx = MulDiv((rect.left + rect.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        move.mi.dy = MulDiv((rect.top + rect.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        INPUT down = move;
+        down.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+        INPUT up = move;
+        up.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+        Send({move, down, up});
+        settle();
+    }
+
+    // Gives a button the focus without pressing it, as a user can: the mouse button pressed on
+    // it, the pointer moved off it, and the mouse button let go there.
+    void focusWithoutPressing(HWND button) const
+    {
+        RECT rect{};
+        GetWindowRect(button, &rect);
+        const auto at = [](LONG x, LONG y, DWORD flags) {
+            INPUT input{};
+            input.type = INPUT_MOUSE;
+            input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+            input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+            input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+            return input;
+        };
+        const LONG middle = (rect.top + rect.bottom) / 2;
+        Send({at((rect.left + rect.right) / 2, middle, MOUSEEVENTF_LEFTDOWN)});
+        settle();
+        Send({at(rect.right + 40, rect.bottom + 40, 0)});
+        Send({at(rect.right + 40, rect.bottom + 40, MOUSEEVENTF_LEFTUP)});
+        settle();
+    }
+
+    // Replaces a field's text as a user does: a click into it, Ctrl+A, and typing.
+    void replaceText(HWND field, const std::wstring &text) const
+    {
+        click(field);
+        press('A', {VK_CONTROL});
+        if (text.empty())
+            press(VK_DELETE);
+        else
+            type(text);
+    }
+
+    void convert(const std::wstring &input, const std::wstring &from, const std::wstring &to) const
+    {
+        replaceText(control(u"txtFrom"), input);
+        replaceText(field(u"cmbFromUnit"), from);
+        replaceText(field(u"cmbToUnit"), to);
+        click(control(u"cmdCalculate"));
+    }
+
+    [[nodiscard]] std::wstring result() const { return Text(control(u"lblTo")); }
+
+    // The result as Ctrl+C copies it from the result box.
+    [[nodiscard]] std::wstring copiedResult() const
+    {
+        SetClipboardText(L"");
+        click(control(u"lblTo"));
+        press('C', {VK_CONTROL});
         return ClipboardText();
     }
 
@@ -220,9 +372,9 @@ private:
     std::vector<HWND> m_controls;
 };
 
-void CheckControls(const Driver &driver, HWND window)
+void CheckControls(const Driver &driver)
 {
-    CheckEqual(Text(window), L"Orvid Tenvex", "window caption");
+    CheckEqual(Text(driver.window()), L"Orvid Tenvex", "window caption");
     for (const tenvex::ControlDescription &description : tenvex::MainWindow.controls) {
         HWND control = driver.control(description.name);
         const std::string name = Narrow(Wide(description.name));
@@ -249,7 +401,7 @@ void CheckControls(const Driver &driver, HWND window)
     }
 }
 
-void CheckInitialState(const Driver &driver, HWND window)
+void CheckInitialState(const Driver &driver)
 {
     CheckEqual(Text(driver.control(u"txtFrom")), L"1", "input starts as 1");
     CheckEqual(Text(driver.control(u"cmbFromUnit")), L"Unit", "source prefix starts as Unit");
@@ -257,8 +409,13 @@ void CheckInitialState(const Driver &driver, HWND window)
     CheckEqual(driver.result(), L"1", "result starts as 1");
     Check(WaitFor([&] { return driver.focused() == driver.control(u"txtFrom"); }, 2s),
           "the input has the focus when the window is shown");
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(driver.control(u"txtFrom"), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    Check(start == 0 && end == 1, "the input's 1 is selected");
     RECT outer{};
-    GetWindowRect(window, &outer);
+    GetWindowRect(driver.window(), &outer);
     const int dx = (outer.left + outer.right) - GetSystemMetrics(SM_CXSCREEN);
     const int dy = (outer.top + outer.bottom) - GetSystemMetrics(SM_CYSCREEN);
     Check(dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1, "window centred on the primary screen");
@@ -279,6 +436,9 @@ void CheckInitialState(const Driver &driver, HWND window)
             expected.push_back(Wide(entry));
         Check(entries == expected, Narrow(Wide(name)) + " lists the ten prefixes in order");
     }
+    // Typed at once, a number replaces the selected 1.
+    driver.type(L"2.5");
+    CheckEqual(Text(driver.control(u"txtFrom")), L"2.5", "typing at once replaces the 1");
 }
 
 void CheckTabOrder(const Driver &driver)
@@ -286,10 +446,12 @@ void CheckTabOrder(const Driver &driver)
     const std::vector<HWND> order{driver.control(u"txtFrom"), driver.control(u"cmbFromUnit"),
                                   driver.control(u"cmbToUnit"), driver.control(u"cmdCalculate")};
     for (const bool shift : {false, true}) {
-        driver.focus(order.front());
+        driver.click(order.front());
         bool inOrder = driver.focused() == order.front();
         for (std::size_t step = 1; step <= order.size(); ++step) {
-            PressKey(VK_TAB, shift);
+            driver.press(VK_TAB,
+                         shift ? std::initializer_list<WORD>{VK_SHIFT}
+                               : std::initializer_list<WORD>{});
             const std::size_t next
                 = shift ? (order.size() - step) % order.size() : step % order.size();
             inOrder = inOrder && driver.focused() == order[next];
@@ -300,12 +462,12 @@ void CheckTabOrder(const Driver &driver)
     }
 }
 
-void CheckEditingAndConversions(Driver &driver)
+void CheckEditingAndConversions(const Driver &driver)
 {
     driver.convert(L"1", L"Unit", L"Unit");
     CheckEqual(driver.result(), L"1", "a click with nothing changed shows 1");
-    driver.focus(driver.control(u"txtFrom"));
-    PostMessageW(driver.control(u"txtFrom"), WM_CHAR, L'5', 0);
+    driver.click(driver.control(u"txtFrom"));
+    driver.type(L"5");
     Check(WaitFor([&] { return driver.result().empty(); }),
           "typing into the input clears the result");
 
@@ -326,13 +488,14 @@ void CheckEditingAndConversions(Driver &driver)
         else
             Check(driver.result().find(L'\x2026') != std::wstring::npos,
                   what + " is shortened visibly: " + Narrow(driver.result()));
-        CheckEqual(driver.copiedResult(), row.whole, what + " is copied whole");
+        CheckEqual(driver.copiedResult(), row.whole, what + " is copied whole with Ctrl+C");
     }
-    SendMessageW(driver.control(u"cmbFromUnit"), CB_SETCURSEL, 3, 0);
+    driver.click(driver.field(u"cmbFromUnit"));
+    driver.press(VK_DOWN);
     CheckEqual(driver.result().substr(0, 4), L"-1.2", "changing a prefix keeps the result");
 }
 
-void CheckErrors(Driver &driver, HWND window)
+void CheckErrors(const Driver &driver)
 {
     struct Row
     {
@@ -343,12 +506,12 @@ void CheckErrors(Driver &driver, HWND window)
           Row{L"5", L"kilo (k)", L"Unit", L"\"kilo (k)\""},
           Row{L"1,5", L"Unit", L"Unit", L"\"1,5\""}, Row{L"abc", L"Unit", L"Unit", L"\"abc\""}}) {
         driver.convert(L"7", L"Unit", L"Unit");
-        SetText(driver.control(u"cmbFromUnit"), row.from);
-        SetText(driver.control(u"cmbToUnit"), row.to);
+        driver.replaceText(driver.field(u"cmbFromUnit"), row.from);
+        driver.replaceText(driver.field(u"cmbToUnit"), row.to);
         if (std::wstring(row.input) != L"7")
-            SetText(driver.control(u"txtFrom"), row.input);
+            driver.replaceText(driver.control(u"txtFrom"), row.input);
         const std::wstring before = driver.result();
-        PostMessageW(driver.control(u"cmdCalculate"), BM_CLICK, 0, 0);
+        driver.click(driver.control(u"cmdCalculate"));
         const std::string what = "error for " + Narrow(row.input) + " from " + Narrow(row.from);
         Check(WaitFor([&] { return !driver.dialogs().empty(); }), what + ": a dialog");
         std::this_thread::sleep_for(300ms);
@@ -360,24 +523,242 @@ void CheckErrors(Driver &driver, HWND window)
         const std::wstring message = MessageText(dialogs.front());
         Check(message.find(row.reported) != std::wstring::npos,
               what + ": says " + Narrow(row.reported) + " (" + Narrow(message) + ")");
-        PostMessageW(dialogs.front(), WM_COMMAND, IDOK, 0);
+        driver.press(VK_RETURN); // the message box's OK
         Check(WaitFor([&] { return driver.dialogs().empty(); }), what + ": the dialog closes");
         CheckEqual(driver.result(), before, what + ": the result is kept");
-        Check(IsWindowVisible(window) != FALSE, what + ": the program goes on");
+        Check(IsWindowVisible(driver.window()) != FALSE, what + ": the program goes on");
     }
 }
 
-void CheckEnterAndEscape(Driver &driver, HWND window)
+// Neither Enter nor keypad Enter nor Escape does anything, however the focus got where it is:
+// the dialog manager makes a push button the default one once Tab brings it the focus.
+void CheckEnterAndEscape(const Driver &driver)
 {
-    for (const char16_t *name : {u"txtFrom", u"cmbFromUnit", u"cmbToUnit", u"cmdCalculate"}) {
-        driver.convert(L"1", L"Unit", L"Unit");
-        SetText(driver.control(u"txtFrom"), L"5"); // the result is now empty
-        driver.focus(driver.control(name));
-        PressKey(VK_RETURN);
-        PressKey(VK_ESCAPE);
-        const std::string what = "Enter and Escape in " + Narrow(Wide(name));
-        Check(driver.result().empty() && driver.dialogs().empty() && IsWindowVisible(window),
-              what + " convert nothing and close nothing");
+    const std::vector<const char16_t *> order{u"txtFrom", u"cmbFromUnit", u"cmbToUnit",
+                                              u"cmdCalculate"};
+    for (std::size_t place = 0; place < order.size(); ++place) {
+        for (const bool byTab : {false, true}) {
+            driver.convert(L"1", L"Unit", L"Unit");
+            driver.replaceText(driver.control(u"txtFrom"), L"5"); // the result is now empty
+            if (byTab) {
+                for (std::size_t step = 0; step < place; ++step)
+                    driver.press(VK_TAB);
+            } else if (place == order.size() - 1) {
+                driver.focusWithoutPressing(driver.control(order[place]));
+            } else {
+                const std::u16string_view name = order[place];
+                driver.click(name == u"txtFrom" ? driver.control(name) : driver.field(name));
+            }
+            const bool focused = driver.focused() == driver.control(order[place]);
+            driver.press(VK_RETURN);
+            driver.press(VK_RETURN, {}, true); // keypad Enter
+            driver.press(VK_ESCAPE);
+            const auto style = GetWindowLongW(driver.control(u"cmdCalculate"), GWL_STYLE);
+            const std::string what = "Enter, keypad Enter and Escape in "
+                + Narrow(Wide(order[place]))
+                + (byTab ? ", reached with Tab," : ", reached with the mouse,");
+            Check(focused && driver.result().empty() && driver.dialogs().empty()
+                      && IsWindowVisible(driver.window()) && (style & BS_DEFPUSHBUTTON) == 0,
+                  what + " convert nothing and close nothing");
+        }
+    }
+}
+
+// A name typed into a prefix box stays as typed when the list is opened and closed, in any way,
+// unless an entry is picked: the list's own search would put "Mega (M)" in place of "m".
+void CheckTypedPrefixStaysAsTyped(const Driver &driver)
+{
+    struct Close
+    {
+        const char *name;
+        WORD key;
+        bool alt;
+    };
+    const std::vector<Close> closes{{"Escape", VK_ESCAPE, false},
+                                    {"Enter", VK_RETURN, false},
+                                    {"Alt+Up", VK_UP, true},
+                                    {"Tab", VK_TAB, false}};
+    for (const wchar_t *typed : {L"m", L"Ki", L"kilo (k)"}) {
+        for (const Close &close : closes) {
+            driver.replaceText(driver.field(u"cmbFromUnit"), typed);
+            driver.press(VK_DOWN, {VK_MENU}); // Alt+Down opens the list
+            if (close.alt)
+                driver.press(close.key, {VK_MENU});
+            else
+                driver.press(close.key);
+            CheckEqual(Text(driver.control(u"cmbFromUnit")), typed,
+                       Narrow(typed) + ", the list opened and closed with " + close.name
+                           + ", stays as typed");
+        }
+    }
+    driver.replaceText(driver.field(u"cmbFromUnit"), L"m");
+    driver.press(VK_DOWN, {VK_MENU});
+    driver.press(VK_DOWN);
+    driver.press(VK_RETURN);
+    const std::wstring picked = Text(driver.control(u"cmbFromUnit"));
+    Check(picked != L"m" && !picked.empty(),
+          "an entry picked in the list replaces the typed text (" + Narrow(picked) + ")");
+}
+
+// A pasted text keeps every line: a second line cut off would be converted without a word.
+void CheckPasteKeepsEveryLine(const Driver &driver)
+{
+    driver.convert(L"7", L"Mega (M)", L"Unit");
+    SetClipboardText(L"1\r\n000");
+    driver.click(driver.control(u"txtFrom"));
+    driver.press('A', {VK_CONTROL});
+    driver.press('V', {VK_CONTROL});
+    CheckEqual(Text(driver.control(u"txtFrom")), L"1 000", "a two-line paste keeps both lines");
+    driver.click(driver.control(u"cmdCalculate"));
+    Check(WaitFor([&] { return !driver.dialogs().empty(); }),
+          "the pasted two lines are refused, not converted as their first");
+    driver.press(VK_RETURN);
+    WaitFor([&] { return driver.dialogs().empty(); });
+    CheckEqual(driver.result(), L"", "no result from the pasted two lines");
+}
+
+// What screen readers read of each control, and hear when a result is shown.
+void CheckAccessibility(const Driver &driver)
+{
+    struct Row
+    {
+        const char16_t *control;
+        const wchar_t *name;
+    };
+    for (const Row &row : {Row{u"txtFrom", L"Quantity"}, Row{u"cmbFromUnit", L"From prefix"},
+                           Row{u"cmbToUnit", L"To prefix"}, Row{u"lblTo", L"Result"}}) {
+        const Accessible read = ReadAccessible(driver.control(row.control));
+        Check(read.found, Narrow(Wide(row.control)) + " has an accessible object");
+        CheckEqual(read.name, row.name, Narrow(Wide(row.control)) + " is read by its name");
+    }
+    for (const char16_t *box : {u"cmbFromUnit", u"cmbToUnit"}) {
+        const Accessible field = ReadAccessible(driver.field(box));
+        CheckEqual(field.name, ReadAccessible(driver.control(box)).name,
+                   Narrow(Wide(box)) + "'s edit field, which has the focus, is read by its name");
+    }
+
+    DWORD process = 0;
+    GetWindowThreadProcessId(driver.window(), &process);
+    HWINEVENTHOOK hook
+        = SetWinEventHook(EVENT_OBJECT_VALUECHANGE, EVENT_OBJECT_VALUECHANGE, nullptr,
+                          RecordValueChange, process, 0, WINEVENT_OUTOFCONTEXT);
+    ValueChanges.clear();
+    driver.convert(L"1234567890123456", L"Unit", L"Unit");
+    const HWND result = driver.control(u"lblTo");
+    Check(WaitFor([&] { return std::ranges::find(ValueChanges, result) != ValueChanges.end(); }),
+          "a new result is announced as a change of the result's value");
+    UnhookWinEvent(hook);
+    const Accessible read = ReadAccessible(result);
+    CheckEqual(read.value, L"1.23456789012346E+15", "the result's value is its whole text");
+    Check(driver.result() != read.value, "... although the box shows it shortened");
+}
+
+// Copy in the result's context menu, for every result, copies it whole.
+void CheckContextMenuCopy(const Driver &driver)
+{
+    for (const wchar_t *input : {L"2500000", L"-1.23456789012345e-300"}) {
+        driver.convert(input, L"Unit", L"Unit");
+        SetClipboardText(L"");
+        driver.click(driver.control(u"lblTo"), true);
+        const bool menu = WaitFor([&] { return !driver.menus().empty(); });
+        driver.press('C'); // the menu's &Copy
+        const std::wstring whole = ReadAccessible(driver.control(u"lblTo")).value;
+        Check(menu && WaitFor([&] { return ClipboardText() == whole; }, 2s),
+              "Copy in the context menu copies " + Narrow(whole) + " whole");
+        if (!driver.menus().empty())
+            driver.press(VK_ESCAPE);
+    }
+}
+
+// How many pixels of a colour a control shows on the screen, in the top `share` of it.
+int PixelsOfColour(HWND control, COLORREF colour, double share = 1.0)
+{
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    rect.bottom = rect.top + static_cast<LONG>((rect.bottom - rect.top) * share);
+    HDC screen = GetDC(nullptr);
+    int count = 0;
+    for (LONG y = rect.top; y < rect.bottom; ++y) {
+        for (LONG x = rect.left; x < rect.right; ++x)
+            count += GetPixel(screen, x, y) == colour ? 1 : 0;
+    }
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
+// The user's colours for button text and window text, told apart: a program reads them as it
+// starts, so they are set before the program starts and put back once it has.
+constexpr COLORREF ButtonText = RGB(0, 128, 0);
+constexpr COLORREF WindowText = RGB(192, 0, 0);
+
+class UserColours
+{
+public:
+    UserColours()
+    {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Colors", 0, nullptr, 0,
+                        KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &m_key, nullptr);
+        for (Colour &colour : m_colours) {
+            wchar_t value[32]{};
+            DWORD size = sizeof value;
+            colour.existed = RegQueryValueExW(m_key, colour.name, nullptr, nullptr,
+                                              reinterpret_cast<BYTE *>(value), &size)
+                == ERROR_SUCCESS;
+            colour.previous = value;
+            Set(colour.name, colour.test);
+        }
+    }
+    UserColours(const UserColours &) = delete;
+    UserColours &operator=(const UserColours &) = delete;
+    ~UserColours() { restore(); }
+
+    void restore()
+    {
+        if (!m_key)
+            return;
+        for (const Colour &colour : m_colours) {
+            if (colour.existed)
+                Set(colour.name, colour.previous);
+            else
+                RegDeleteValueW(m_key, colour.name);
+        }
+        RegCloseKey(m_key);
+        m_key = nullptr;
+    }
+
+private:
+    struct Colour
+    {
+        const wchar_t *name;
+        std::wstring test;
+        bool existed = false;
+        std::wstring previous;
+    };
+
+    void Set(const wchar_t *name, const std::wstring &value)
+    {
+        RegSetValueExW(m_key, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(value.c_str()),
+                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+
+    HKEY m_key = nullptr;
+    Colour m_colours[2]{{L"ButtonText", L"0 128 0", false, {}},
+                        {L"WindowText", L"192 0 0", false, {}}};
+};
+
+// Captions are drawn in the button text's colour the description gives, not the window text's.
+void CheckCaptionColours(const Driver &driver)
+{
+    // A frame's caption is in the top quarter of it, above the controls placed over the frame.
+    for (const auto &[caption, share] :
+         {std::pair{u"Label1", 1.0}, std::pair{u"Frame1", 0.25}, std::pair{u"Frame2", 0.25}}) {
+        const HWND control = driver.control(caption);
+        const int buttonText = PixelsOfColour(control, ButtonText, share);
+        const int windowText = PixelsOfColour(control, WindowText, share);
+        Check(buttonText > 20 && windowText == 0,
+              Narrow(Wide(caption)) + "'s caption in the button text's colour ("
+                  + std::to_string(buttonText) + " pixels, " + std::to_string(windowText)
+                  + " in the window text's)");
     }
 }
 
@@ -415,9 +796,11 @@ int wmain(int argc, wchar_t **argv)
         std::fputs("usage: win32_driver TENVEX.EXE\n", stderr);
         return 2;
     }
+    CoInitialize(nullptr);
     const std::wstring program = argv[1];
     CheckVersionBlock(program);
 
+    UserColours colours;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -436,14 +819,21 @@ int wmain(int argc, wchar_t **argv)
         },
         30s);
     Check(window != nullptr, "the program shows its window");
+    colours.restore();
     if (window) {
         Driver driver(process, window);
-        CheckControls(driver, window);
-        CheckInitialState(driver, window);
+        driver.settle();
+        CheckControls(driver);
+        CheckInitialState(driver);
         CheckTabOrder(driver);
         CheckEditingAndConversions(driver);
-        CheckErrors(driver, window);
-        CheckEnterAndEscape(driver, window);
+        CheckErrors(driver);
+        CheckEnterAndEscape(driver);
+        CheckTypedPrefixStaysAsTyped(driver);
+        CheckPasteKeepsEveryLine(driver);
+        CheckAccessibility(driver);
+        CheckContextMenuCopy(driver);
+        CheckCaptionColours(driver);
         PostMessageW(window, WM_CLOSE, 0, 0);
         DWORD status = 1;
         Check(WaitForSingleObject(process.hProcess, 10'000) == WAIT_OBJECT_0
