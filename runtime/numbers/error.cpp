@@ -3,19 +3,11 @@
 
 #include "characters.h"
 
-#include <algorithm>
-
 namespace tenvex {
 
 namespace {
 
 constexpr std::size_t QuotedLengthLimit = 40; // units of the text shown before the ellipsis
-// A quoted text that shows more than ASCII is isolated: it keeps its own direction and leaves the
-// sentence's alone, so that a right-to-left text reads right to left inside its quotes and the
-// sentence around it left to right. (ASCII has no right-to-left characters: a text of it alone
-// can change nothing.)
-constexpr char16_t FirstStrongIsolate = u'\u2068';
-constexpr char16_t PopDirectionalIsolate = u'\u2069';
 
 // A character that shows nothing, written as what it is: "<U+00A0>".
 void AppendCode(std::u16string &text, char32_t c)
@@ -29,9 +21,12 @@ void AppendCode(std::u16string &text, char32_t c)
 }
 
 // The text in double quotes as the user can see it: every invisible character (a control, a
-// direction control, a blank other than the space) written as its code, isolated from the
-// sentence where it needs to be, and cut short with an ellipsis when it is longer than a message
-// can usefully show, never inside a character.
+// direction control, a blank other than the space) written as its code, and cut short with an
+// ellipsis when it is longer than a message can usefully show, never inside a character.
+//
+// Every sentence begins with words, before any quote, so that it reads left to right whatever the
+// script of the text it quotes: a sentence's direction is its first letter's. With the direction
+// controls written as codes, nothing in a quote can turn the sentence around.
 std::u16string Quoted(std::u16string_view text)
 {
     std::u16string shown;
@@ -48,8 +43,6 @@ std::u16string Quoted(std::u16string_view text)
             shown.append(text.substr(position, c.units));
         position += c.units;
     }
-    if (std::ranges::any_of(shown, [](char16_t unit) { return unit >= 0x80; }))
-        shown = FirstStrongIsolate + shown + PopDirectionalIsolate;
     return u'"' + shown + (cut ? u"\u2026\"" : u"\"");
 }
 
@@ -97,21 +90,21 @@ std::u16string ErrorMessage(const Error &error)
     const std::u16string_view text = error.text();
     switch (error.kind()) {
     case ErrorKind::NotANumber:
-        return Quoted(text) + u" is not a number.";
+        return u"The quantity " + Quoted(text) + u" is not a number.";
     case ErrorKind::AmbiguousNumber:
-        return Quoted(text)
+        return u"The quantity " + Quoted(text)
             + u" could be read in more than one way. Write the decimal point as \".\" and no digit"
               u" grouping: a single plain number, such as 1.5 or 1000.";
     case ErrorKind::DoubledPoint:
-        return Quoted(text)
+        return u"The quantity " + Quoted(text)
             + u" has two points in a row. Write a single plain number, such as 1.5 or 1000.";
     case ErrorKind::TrailingDigits:
-        return Quoted(text)
+        return u"The quantity " + Quoted(text)
             + u" is not a single plain number: more digits follow the number it begins with."
               u" Write a single plain number, such as 1.5 or 1000; a unit after it, as in"
               u" \"2.5 kV\", is fine.";
     case ErrorKind::NumberTooLarge:
-        return Quoted(text)
+        return u"The quantity " + Quoted(text)
             + u" is too large in size: numbers must lie between about -1.79E+308 and 1.79E+308.";
     case ErrorKind::UnknownFromPrefix:
         return UnknownPrefixMessage(u"From prefix", text);

@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(HandlerRow{"no_error_no_report", [](Form &) {}, {}},
                     HandlerRow{"our_error_by_its_message",
                                [](Form &) { throw Error(ErrorKind::NotANumber, u"abc"); },
-                               {u"\"abc\" is not a number."}},
+                               {u"The quantity \"abc\" is not a number."}},
                     HandlerRow{"out_of_memory",
                                [](Form &) { throw std::bad_alloc(); },
                                {u"There was not enough memory to finish what you asked for."}},
@@ -143,7 +143,7 @@ TEST(RunGuarded, ReportsWhatEndsTheWork)
         throw Error(ErrorKind::NotANumber, u"x");
     });
     EXPECT_EQ(GuardedRuns, 1);
-    EXPECT_EQ(form.reports, std::vector<std::u16string>{u"\"x\" is not a number."});
+    EXPECT_EQ(form.reports, std::vector<std::u16string>{u"The quantity \"x\" is not a number."});
 }
 
 } // namespace

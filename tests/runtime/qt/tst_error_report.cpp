@@ -101,8 +101,9 @@ void TestErrorReport::boundHandlerErrorsAreReported_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("message");
-    QTest::newRow("handler's own error") << "cmdFail"
-                                         << "\"<h1>HUGE</h1><hr><i>x\" is not a number.";
+    QTest::newRow("handler's own error")
+        << "cmdFail"
+        << "The quantity \"<h1>HUGE</h1><hr><i>x\" is not a number.";
     QTest::newRow("control the window lacks") << "cmdMissing"
                                               << "The window has no control named \"txtMissing\".";
 }
@@ -148,7 +149,8 @@ void TestErrorReport::defaultReportIsACriticalMessageBox()
     QTest::mouseClick(window.findChild<QPushButton *>("cmdFail"), Qt::LeftButton);
     QCOMPARE(Runs, runs + 1);
     QCOMPARE(seen,
-             "Tenvex|\"<h1>HUGE</h1><hr><i>x\" is not a number.|1|over the window|plain|normal");
+             "Tenvex|The quantity \"<h1>HUGE</h1><hr><i>x\" is not a number.|1|over the "
+             "window|plain|normal");
 }
 
 QTEST_MAIN(TestErrorReport)
