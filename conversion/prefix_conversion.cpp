@@ -3,7 +3,6 @@
 
 #include "error.h"
 #include "floating_point.h"
-#include "number_format.h"
 #include "number_reading.h"
 
 #include <algorithm>
@@ -12,10 +11,13 @@ namespace tenvex {
 
 namespace {
 
+// Names are told apart by their length and first letter before they are compared whole (no
+// name of the table is empty, so a first letter is read only where both have one).
 const PrefixEntry &FindPrefix(std::u16string_view name, ErrorKind unknown)
 {
     for (const PrefixEntry &row : PrefixTable) {
-        if (row.name.size() == name.size() && std::ranges::equal(row.name, name))
+        if (row.name.size() == name.size() && row.name.front() == name.front()
+            && std::ranges::equal(row.name, name))
             return row;
     }
     throw Error(unknown, name);
@@ -35,8 +37,8 @@ double ScaleTo(double value, std::u16string_view toName)
 
 } // namespace
 
-std::u16string ConvertQuantity(std::u16string_view inputText, std::u16string_view fromName,
-                               std::u16string_view toName)
+NumberText ConvertQuantity(std::u16string_view inputText, std::u16string_view fromName,
+                           std::u16string_view toName)
 {
     const double value = ScaleFrom(ReadNumber(inputText), fromName);
     return FormatNumber(ScaleTo(value, toName));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "number_format.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -55,8 +57,7 @@ inline constexpr auto ListedPrefixNames = [] {
 // divides by the double nearest 0.001); "Unit" does no arithmetic. Names match exactly, case
 // included. The first error ends the call, as an Error: one of the reading's, UnknownFromPrefix
 // or UnknownToPrefix, or FloatingPointError when a step overflows.
-[[nodiscard]] std::u16string ConvertQuantity(std::u16string_view inputText,
-                                             std::u16string_view fromName,
-                                             std::u16string_view toName);
+[[nodiscard]] NumberText ConvertQuantity(std::u16string_view inputText,
+                                         std::u16string_view fromName, std::u16string_view toName);
 
 } // namespace tenvex

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (second == std::u16string::npos)
         return 0;
     const std::u16string_view all(text);
-    std::u16string result;
+    tenvex::NumberText result;
     try {
         result = tenvex::ConvertQuantity(all.substr(0, first),
                                          all.substr(first + 1, second - first - 1),

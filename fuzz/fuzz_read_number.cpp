@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     if (!std::isfinite(value))
         std::abort();
-    const std::u16string written = tenvex::FormatNumber(value);
+    const tenvex::NumberText written = tenvex::FormatNumber(value);
     if (tenvex::FormatNumber(tenvex::ReadNumber(written)) != written)
         std::abort();
     return 0;

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace tenvex {
@@ -272,9 +273,76 @@ double ReadByLibrary(const DecimalNumber &number)
     return std::strtod(canonical.c_str(), nullptr);
 }
 
+// Digits at `at`, as many as there are: their count, and their value added after `value`.
+std::size_t TakeDigits(std::u16string_view text, std::size_t &at, std::uint64_t &value) noexcept
+{
+    const std::size_t first = at;
+    for (; at < text.size() && IsDigit(text[at]); ++at)
+        value = value * 10 + DigitValue(text[at]);
+    return at - first;
+}
+
+// The commonest texts, read in one pass: an ASCII sign or none, then digits with at most one
+// point, an exponent part of at most three digits or none, and nothing else, not even a blank.
+// Where the digits as a whole number are one a double holds (at most 2^53) and the power of ten
+// is one too, their product or quotient is rounded once, correctly: the double the full rules
+// give. For any other text there is no answer here, and the full rules decide.
+std::optional<double> ReadPlain(std::u16string_view text) noexcept
+{
+    constexpr std::size_t MostDigits = 19; // a whole number of 19 digits fits in 64 bits
+    constexpr std::uint64_t LargestExact = std::uint64_t{1} << 53;
+    constexpr std::size_t PlainExponentDigits = 3;
+    std::size_t at = 0;
+    bool negative = false;
+    if (at < text.size() && (text[at] == u'-' || text[at] == u'+'))
+        negative = text[at++] == u'-';
+    std::uint64_t digits = 0;
+    std::size_t count = TakeDigits(text, at, digits);
+    std::size_t decimals = 0;
+    if (at < text.size() && text[at] == u'.') {
+        ++at;
+        decimals = TakeDigits(text, at, digits);
+        count += decimals;
+    }
+    if (count == 0 || count > MostDigits)
+        return std::nullopt;
+    std::int64_t exponent = 0;
+    if (at < text.size()) {
+        if (text[at] != u'e' && text[at] != u'E')
+            return std::nullopt;
+        ++at;
+        const bool negativeExponent = at < text.size() && text[at] == u'-';
+        if (at < text.size() && (text[at] == u'-' || text[at] == u'+'))
+            ++at;
+        std::uint64_t magnitude = 0;
+        const std::size_t exponentDigits = TakeDigits(text, at, magnitude);
+        if (exponentDigits == 0 || exponentDigits > PlainExponentDigits || at != text.size())
+            return std::nullopt;
+        exponent = negativeExponent ? -static_cast<std::int64_t>(magnitude)
+                                    : static_cast<std::int64_t>(magnitude);
+    }
+    if (digits == 0)
+        return negative ? -0.0 : 0.0;
+    const std::int64_t powerOfTen = exponent - static_cast<std::int64_t>(decimals);
+    const auto largestPower = static_cast<std::int64_t>(detail::ExactPowersOfTen.size()) - 1;
+    if (digits > LargestExact || powerOfTen > largestPower || powerOfTen < -largestPower)
+        return std::nullopt;
+    const auto whole = static_cast<double>(digits);
+    const double power = detail::ExactPowersOfTen[static_cast<std::size_t>(std::abs(powerOfTen))];
+    const double magnitude = powerOfTen < 0 ? whole / power : whole * power;
+    return negative ? -magnitude : magnitude;
+}
+
 } // namespace
 
 double ReadNumber(std::u16string_view text)
+{
+    if (const std::optional<double> plain = ReadPlain(text))
+        return *plain;
+    return detail::ReadNumberInFull(text);
+}
+
+double detail::ReadNumberInFull(std::u16string_view text)
 {
     const DecimalNumber number = ScanNumber(text);
     const double zero = number.negative ? -0.0 : 0.0;

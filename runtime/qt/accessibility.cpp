@@ -65,6 +65,8 @@ public:
                                                   : QAccessibleWidget::interface_cast(type);
     }
 
+    using QAccessibleWidget::text; // its name and description, as for any widget
+
     // The text interface, on the whole caption. Nothing in it is selected or has a cursor.
     QString text(int startOffset, int endOffset) const override
     {

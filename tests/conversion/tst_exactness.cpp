@@ -121,7 +121,7 @@ TEST(Exactness, EveryPairShiftsTheDigits)
             for (const Prefix &to : Prefixes) {
                 Decimal shifted = input;
                 shifted.exponent += from.exponent - to.exponent;
-                ASSERT_EQ(tenvex::ConvertQuantity(text, from.name, to.name),
+                ASSERT_EQ(tenvex::ConvertQuantity(text, from.name, to.name).view(),
                           Utf16(Written(shifted)))
                     << Ascii(text) << " from " << Ascii(from.name) << " to " << Ascii(to.name);
             }

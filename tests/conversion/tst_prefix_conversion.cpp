@@ -29,7 +29,7 @@ class Converts : public testing::TestWithParam<ConvertRow>
 TEST_P(Converts, ToTheExpectedText)
 {
     const ConvertRow &row = GetParam();
-    EXPECT_EQ(ConvertQuantity(row.input, row.from, row.to), row.expected);
+    EXPECT_EQ(ConvertQuantity(row.input, row.from, row.to).view(), row.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -183,8 +183,8 @@ protected:
 
 TEST_F(InCommaLocale, PointIsReadAndWritten)
 {
-    EXPECT_EQ(ConvertQuantity(u"2.5", u"Kilo (K)", u"Unit"), u"2500");
-    EXPECT_EQ(ConvertQuantity(u"2.5e-3", u"Kilo (K)", u"Unit"), u"2.5");
+    EXPECT_EQ(ConvertQuantity(u"2.5", u"Kilo (K)", u"Unit").view(), u"2500");
+    EXPECT_EQ(ConvertQuantity(u"2.5e-3", u"Kilo (K)", u"Unit").view(), u"2.5");
     EXPECT_EQ(ErrorOf(u"2,5", u"Kilo (K)", u"Unit"), AmbiguousNumber);
 }
 
