@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Starts a program, waits until it maps a top-level window of the given title on the X display,
 // and prints the time from the start to that moment in milliseconds and the program's peak
-// resident memory by then in KiB; then ends the program. Run it on a display without a window
-// manager, where top-level windows are children of the root window.
+// resident memory by then in KiB; then ends the program. With a window manager or without one:
+// every window made on the root is watched itself, so that its mapping is seen wherever the
+// window manager puts it.
 //   startup_probe TITLE PROGRAM [ARGUMENTS...]
 #include <chrono>
 #include <csignal>
@@ -66,12 +67,23 @@ int main(int argc, char **argv)
         execv(argv[2], argv + 2);
         std::_Exit(127);
     }
+    const auto shown
+        = [&](xcb_window_t window) { return WindowTitle(connection, window) == title; };
     while (xcb_generic_event_t *event = xcb_wait_for_event(connection)) {
         const std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> owned(event, &std::free);
-        if ((event->response_type & 0x7F) != XCB_MAP_NOTIFY)
+        const auto type = event->response_type & 0x7F;
+        if (type == XCB_CREATE_NOTIFY) {
+            // A new top-level window: its own mapping is reported to it, after a window manager
+            // has put it into a frame of its own.
+            const auto *creation = reinterpret_cast<xcb_create_notify_event_t *>(event);
+            const std::uint32_t structure = XCB_EVENT_MASK_STRUCTURE_NOTIFY;
+            xcb_change_window_attributes(connection, creation->window, XCB_CW_EVENT_MASK,
+                                         &structure);
+            xcb_flush(connection);
             continue;
-        const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(event);
-        if (WindowTitle(connection, map->window) != title)
+        }
+        if (type != XCB_MAP_NOTIFY
+            || !shown(reinterpret_cast<xcb_map_notify_event_t *>(event)->window))
             continue;
         const std::chrono::duration<double, std::milli> elapsed
             = std::chrono::steady_clock::now() - start;

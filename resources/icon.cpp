@@ -2,10 +2,14 @@
 #include "icon.h"
 
 #include <QColor>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
 #include <QRectF>
+
+#include <algorithm>
+#include <vector>
 
 namespace tenvex {
 
@@ -44,12 +48,46 @@ QImage DrawIcon(int size)
     return image;
 }
 
-QIcon ProgramIcon()
+namespace {
+
+// The icon drawn at a size when it is asked for, and not kept: a window's icon is asked for once,
+// to be sent to the window system, and holding every size would hold it twice.
+class DrawnIconEngine final : public QIconEngine
 {
-    QIcon icon;
-    for (const int size : IconSizes)
-        icon.addPixmap(QPixmap::fromImage(DrawIcon(size)));
-    return icon;
+public:
+    explicit DrawnIconEngine(std::span<const int> sizes)
+        : m_sizes(sizes.begin(), sizes.end())
+    {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode, QIcon::State) override
+    {
+        painter->drawImage(rect, DrawIcon(std::min(rect.width(), rect.height())));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        return QPixmap::fromImage(DrawIcon(std::min(size.width(), size.height())));
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int size : m_sizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+
+    QIconEngine *clone() const override { return new DrawnIconEngine(m_sizes); }
+
+private:
+    std::vector<int> m_sizes;
+};
+
+} // namespace
+
+QIcon ProgramIcon(std::span<const int> sizes)
+{
+    return QIcon(new DrawnIconEngine(sizes));
 }
 
 } // namespace tenvex

@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <array>
+#include <span>
 
 namespace tenvex {
 
@@ -19,7 +20,7 @@ namespace tenvex {
 // switcher or panel scales up a small picture.
 inline constexpr std::array IconSizes{TENVEX_ICON_SIZES};
 
-// The program's icon at every one of IconSizes.
-[[nodiscard]] QIcon ProgramIcon();
+// The program's icon at each of `sizes`.
+[[nodiscard]] QIcon ProgramIcon(std::span<const int> sizes);
 
 } // namespace tenvex

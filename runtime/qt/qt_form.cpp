@@ -9,10 +9,12 @@
 #include "window_frame.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <limits>
@@ -49,6 +51,21 @@ QPalette::ColorRole Role(SystemColour colour)
         return QPalette::WindowText;
     }
     return QPalette::Window;
+}
+
+// The face the controls are drawn in: the description's where the system has it; otherwise
+// Liberation Sans, a plain sans-serif face of about the widths the layout was drawn with, so that
+// texts fill their controls as intended (the package recommends it); otherwise the system's
+// sans-serif face. Found among the faces the system has and asked for by name, so that the font
+// system makes no search for a face that is not there (as asking whether it has one would).
+QString InstalledFace(std::u16string_view described)
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &face : {ToQString(described), QStringLiteral("Liberation Sans")}) {
+        if (installed.contains(face, Qt::CaseInsensitive))
+            return face;
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
 Qt::Alignment HorizontalAlignment(Alignment alignment)
@@ -130,13 +147,10 @@ QtForm::QtForm(const FormDescription &description, ErrorReporter reportError, QW
     : QWidget(parent)
     , m_description(description)
     , m_reportError(std::move(reportError))
+    , m_frameRequest((prepareNativeWindow(description), *this))
+    , m_face(InstalledFace(description.fontFace))
 {
     InstallAccessibleInterfaces();
-    setObjectName(ToQString(description.name));
-    setWindowTitle(ToQString(description.caption));
-    // Drawn rather than read from image files: no image plugins to load at start-up.
-    setWindowIcon(ProgramIcon());
-    resize(PixelsOf(description.clientWidth), PixelsOf(description.clientHeight));
 
     m_widgets.reserve(description.controls.size());
     for (const ControlDescription &control : description.controls)
@@ -157,13 +171,22 @@ QtForm::QtForm(const FormDescription &description, ErrorReporter reportError, QW
 
 QtForm::~QtForm() = default;
 
+// What the native window is made with: its title and its size. (Its icon comes once it is
+// shown.)
+void QtForm::prepareNativeWindow(const FormDescription &description)
+{
+    setObjectName(ToQString(description.name));
+    setWindowTitle(ToQString(description.caption));
+    resize(PixelsOf(description.clientWidth), PixelsOf(description.clientHeight));
+}
+
 void QtForm::createControl(const ControlDescription &control)
 {
     // A control's parent comes before it in the description.
     QWidget *parent = control.parent == m_description.name
         ? this
         : m_widgets[ControlIndex(m_description, control.parent)];
-    QFont font(ToQString(m_description.fontFace));
+    QFont font(m_face);
     font.setBold(m_description.bold);
     font.setPointSizeF(control.fontSize);
     QWidget *widget = CreateWidget(control, font, *this, parent);
@@ -203,6 +226,20 @@ void QtForm::open()
     if (const auto first = FirstFocus(m_description))
         focusWithTextSelected(*first);
     show();
+}
+
+// The icon, at every size a panel or task switcher may ask for, sent once the window is on the
+// screen and first drawn: it takes no part in bringing the window up. Drawn rather than read
+// from image files: no image plugins to load.
+void QtForm::paintEvent(QPaintEvent *event) noexcept
+{
+    QWidget::paintEvent(event);
+    if (m_iconSent)
+        return;
+    m_iconSent = true;
+    RunGuarded(*this, [this] {
+        QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon(IconSizes)); });
+    });
 }
 
 // As the Tab key leaves it: the control has the focus, and typing replaces its text.
@@ -288,7 +325,7 @@ void QtForm::setText(std::u16string_view name, std::u16string_view text)
 QMargins QtForm::frameMargins() const
 {
     if (!m_frameMargins)
-        m_frameMargins = FrameMargins(*this);
+        m_frameMargins = m_frameRequest.margins();
     return *m_frameMargins;
 }
 

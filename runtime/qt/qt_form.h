@@ -3,6 +3,7 @@
 
 #include "error_report.h"
 #include "form.h"
+#include "window_frame.h"
 
 #include <QMargins>
 #include <QWidget>
@@ -36,7 +37,11 @@ public:
     [[nodiscard]] TwipsSize screenSize() const override;
     void reportError(std::u16string_view message) override;
 
+protected:
+    void paintEvent(QPaintEvent *event) noexcept override;
+
 private:
+    void prepareNativeWindow(const FormDescription &description);
     void createControl(const ControlDescription &control);
     void connectEvents();
     void focusWithTextSelected(std::size_t place);
@@ -47,8 +52,10 @@ private:
     const FormDescription &m_description;
     ErrorReporter m_reportError;
     std::vector<QWidget *> m_widgets; // in description order; their parents own them
-    // Asked of the window manager when load first needs it.
+    FrameRequest m_frameRequest;      // asked as the window is built, answered when load reads it
     mutable std::optional<QMargins> m_frameMargins;
+    QString m_face;          // the controls' font face: the description's, or the nearest installed
+    bool m_iconSent = false; // the icon, once the window is on the screen
 };
 
 } // namespace tenvex

@@ -7,16 +7,20 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <algorithm>
-
 #ifdef TENVEX_HAVE_XCB
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <QtGui/qguiapplication_platform.h>
 
+#include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <thread>
+#include <optional>
 #include <xcb/xcb.h>
 #endif
 
@@ -35,13 +39,10 @@ ReplyPointer<Reply> Owned(Reply *reply)
     return {reply, &std::free};
 }
 
-xcb_atom_t Atom(xcb_connection_t *connection, const char *name)
+xcb_connection_t *X11Connection()
 {
-    const auto reply = Owned(xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-        nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 && QGuiApplication::platformName() == u"xcb" ? x11->connection() : nullptr;
 }
 
 ReplyPointer<xcb_get_property_reply_t> Property(xcb_connection_t *connection, xcb_window_t window,
@@ -52,52 +53,103 @@ ReplyPointer<xcb_get_property_reply_t> Property(xcb_connection_t *connection, xc
         nullptr));
 }
 
-bool WindowManagerSupports(xcb_connection_t *connection, xcb_window_t root, xcb_atom_t feature)
+// What a request for the frame needs to know, asked of the X server all at once: the names of
+// the window manager's list of features, of the request and of its answer, and the window's root.
+struct FrameNames
+{
+    xcb_atom_t supported = XCB_ATOM_NONE;
+    xcb_atom_t request = XCB_ATOM_NONE;
+    xcb_atom_t extents = XCB_ATOM_NONE;
+    xcb_window_t root = XCB_WINDOW_NONE;
+};
+
+FrameNames AskForNames(xcb_connection_t *connection, xcb_window_t window)
+{
+    constexpr std::array<const char *, 3> Names{"_NET_SUPPORTED", "_NET_REQUEST_FRAME_EXTENTS",
+                                                "_NET_FRAME_EXTENTS"};
+    std::array<xcb_intern_atom_cookie_t, Names.size()> atoms{};
+    for (std::size_t i = 0; i < Names.size(); ++i)
+        atoms[i] = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(Names[i])),
+                                   Names[i]);
+    const xcb_get_geometry_cookie_t geometry = xcb_get_geometry(connection, window);
+    std::array<xcb_atom_t, Names.size()> values{};
+    for (std::size_t i = 0; i < Names.size(); ++i) {
+        const auto reply = Owned(xcb_intern_atom_reply(connection, atoms[i], nullptr));
+        values[i] = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+    const auto place = Owned(xcb_get_geometry_reply(connection, geometry, nullptr));
+    return {values[0], values[1], values[2], place ? place->root : xcb_window_t{XCB_WINDOW_NONE}};
+}
+
+bool WindowManagerSupports(xcb_connection_t *connection, const FrameNames &names)
 {
     constexpr std::uint32_t MaxAtoms = 4096;
-    const auto supported = Property(connection, root, Atom(connection, "_NET_SUPPORTED"), MaxAtoms);
+    const auto supported = Property(connection, names.root, names.supported, MaxAtoms);
     if (!supported || supported->format != 32)
         return false;
     const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(supported.get()));
     const int count = xcb_get_property_value_length(supported.get()) / 4;
-    return std::find(atoms, atoms + count, feature) != atoms + count;
+    return std::find(atoms, atoms + count, names.request) != atoms + count;
 }
 
 // Asks the window manager for the frame it will give the window, which it answers by setting
-// _NET_FRAME_EXTENTS on the window (left, right, top, bottom) before it is ever mapped.
-QMargins EstimatedFrameExtents(xcb_connection_t *connection, xcb_window_t window)
+// _NET_FRAME_EXTENTS on the window before the window is ever mapped. The name of the answer, or
+// none where the window manager cannot be asked.
+xcb_atom_t AskForFrameExtents(xcb_connection_t *connection, xcb_window_t window)
 {
-    const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
-    const auto geometry
-        = Owned(xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr));
-    if (!geometry || !WindowManagerSupports(connection, geometry->root, request))
-        return {};
-
+    const FrameNames names = AskForNames(connection, window);
+    if (names.root == XCB_WINDOW_NONE || !WindowManagerSupports(connection, names))
+        return XCB_ATOM_NONE;
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = window;
-    message.type = request;
-    xcb_send_event(connection, 0, geometry->root,
+    message.type = names.request;
+    xcb_send_event(connection, 0, names.root,
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char *>(&message));
     xcb_flush(connection);
-
-    // The answer takes one round trip through the window manager; give it a quarter second.
-    constexpr int Attempts = 50;
-    for (int attempt = 0; attempt < Attempts; ++attempt) {
-        const auto reply = Property(connection, window, extents, 4);
-        if (reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 16) {
-            const auto *sides
-                = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
-            return {static_cast<int>(sides[0]), static_cast<int>(sides[2]),
-                    static_cast<int>(sides[1]), static_cast<int>(sides[3])};
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return {};
+    return names.extents;
 }
+
+// The answer (left, right, top, bottom), if it has come.
+std::optional<QMargins> FrameExtents(xcb_connection_t *connection, xcb_window_t window,
+                                     xcb_atom_t extents)
+{
+    const auto reply = Property(connection, window, extents, 4);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16)
+        return std::nullopt;
+    const auto *sides = static_cast<const std::uint32_t *>(xcb_get_property_value(reply.get()));
+    return QMargins(static_cast<int>(sides[0]), static_cast<int>(sides[2]),
+                    static_cast<int>(sides[1]), static_cast<int>(sides[3]));
+}
+
+// Ends an event loop when a property of a window changes, as the window manager's answer does.
+class PropertyChangeFilter final : public QAbstractNativeEventFilter
+{
+public:
+    PropertyChangeFilter(xcb_window_t window, xcb_atom_t property, QEventLoop &loop)
+        : m_window(window)
+        , m_property(property)
+        , m_loop(loop)
+    {}
+
+    bool nativeEventFilter(const QByteArray &, void *message, qintptr *) override
+    {
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY) {
+            const auto *change = static_cast<const xcb_property_notify_event_t *>(message);
+            if (change->window == m_window && change->atom == m_property)
+                m_loop.quit();
+        }
+        return false;
+    }
+
+private:
+    xcb_window_t m_window;
+    xcb_atom_t m_property;
+    QEventLoop &m_loop;
+};
 
 #endif
 
@@ -109,21 +161,41 @@ QRect PrimaryScreenGeometry()
     return screen ? screen->geometry() : QRect();
 }
 
-QMargins FrameMargins(const QWidget &window)
+FrameRequest::FrameRequest(QWidget &window)
+    : m_window(window)
 {
     const WId native = window.winId(); // creates the native window, still unmapped
 #ifdef TENVEX_HAVE_XCB
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 && x11->connection() && QGuiApplication::platformName() == u"xcb") {
-        const QMargins pixels
-            = EstimatedFrameExtents(x11->connection(), static_cast<xcb_window_t>(native));
-        const qreal ratio = window.devicePixelRatioF();
-        return {qRound(pixels.left() / ratio), qRound(pixels.top() / ratio),
-                qRound(pixels.right() / ratio), qRound(pixels.bottom() / ratio)};
-    }
+    if (xcb_connection_t *connection = X11Connection())
+        m_answer = AskForFrameExtents(connection, static_cast<xcb_window_t>(native));
 #endif
     Q_UNUSED(native);
-    return window.windowHandle()->frameMargins();
+}
+
+QMargins FrameRequest::margins() const
+{
+#ifdef TENVEX_HAVE_XCB
+    if (m_answer != 0) {
+        xcb_connection_t *connection = X11Connection();
+        const auto window = static_cast<xcb_window_t>(m_window.winId());
+        std::optional<QMargins> pixels = FrameExtents(connection, window, m_answer);
+        if (!pixels) {
+            // Not come yet: wait for the property to change, a quarter of a second at the most.
+            QEventLoop loop;
+            PropertyChangeFilter filter(window, m_answer, loop);
+            QCoreApplication::instance()->installNativeEventFilter(&filter);
+            QTimer::singleShot(std::chrono::milliseconds(250), &loop, &QEventLoop::quit);
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+            QCoreApplication::instance()->removeNativeEventFilter(&filter);
+            pixels = FrameExtents(connection, window, m_answer);
+        }
+        const QMargins frame = pixels.value_or(QMargins());
+        const qreal ratio = m_window.devicePixelRatioF();
+        return {qRound(frame.left() / ratio), qRound(frame.top() / ratio),
+                qRound(frame.right() / ratio), qRound(frame.bottom() / ratio)};
+    }
+#endif
+    return m_window.windowHandle()->frameMargins();
 }
 
 } // namespace tenvex

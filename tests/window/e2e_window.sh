@@ -48,6 +48,16 @@ xdotool type --window "$window" --delay 20 -- "7"
 sleep 0.3
 /usr/bin/python3 "$here/e2e_accessibility.py" input 7 || fail "typing at once does not replace the 1"
 
+# The window's icon, at every size a panel or task switcher may ask for, arrives once it is shown.
+icon_sizes() { xprop -len 1000000 -id "$window" _NET_WM_ICON 2>/dev/null | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | sort -n | tr '\n' ' '; }
+for _ in $(seq 50); do
+    [[ $(icon_sizes) == "16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256 " ]] && break
+    sleep 0.1
+done
+[[ $(icon_sizes) == "16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256 " ]] \
+    || fail "window icon sizes: $(icon_sizes)"
+echo "window icon at $(icon_sizes)"
+
 # Docks group the window with its launcher by the window's class.
 window_class=$(xprop -id "$window" WM_CLASS | sed 's/.*", "//; s/"$//')
 entry_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_entry")
