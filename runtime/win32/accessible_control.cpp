@@ -9,6 +9,42 @@ namespace tenvex {
 
 namespace {
 
+// The functions of the accessibility and automation libraries, loaded when a screen reader first
+// asks for a control's object: a program no one reads with a screen reader never loads them.
+struct AccessibilityLibrary
+{
+    decltype(&CreateStdAccessibleObject) createStandardObject = nullptr;
+    decltype(&LresultFromObject) resultFromObject = nullptr;
+    decltype(&SysAllocStringLen) allocateString = nullptr;
+
+    [[nodiscard]] bool loaded() const
+    {
+        return createStandardObject && resultFromObject && allocateString;
+    }
+};
+
+template<typename Function>
+Function Find(HMODULE library, const char *name)
+{
+    // Through a function pointer of no type, as GetProcAddress's own type is not the function's.
+    return library
+        ? reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(library, name)))
+        : nullptr;
+}
+
+const AccessibilityLibrary &Library()
+{
+    static const AccessibilityLibrary library = [] {
+        const HMODULE accessibility = LoadLibraryW(L"oleacc.dll");
+        const HMODULE automation = LoadLibraryW(L"oleaut32.dll");
+        return AccessibilityLibrary{
+            Find<decltype(&CreateStdAccessibleObject)>(accessibility, "CreateStdAccessibleObject"),
+            Find<decltype(&LresultFromObject)>(accessibility, "LresultFromObject"),
+            Find<decltype(&SysAllocStringLen)>(automation, "SysAllocStringLen")};
+    }();
+    return library;
+}
+
 bool IsSelf(const VARIANT &child)
 {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -16,8 +52,8 @@ bool IsSelf(const VARIANT &child)
 
 HRESULT Text(std::u16string_view text, BSTR *out)
 {
-    *out = SysAllocStringLen(reinterpret_cast<const OLECHAR *>(text.data()),
-                             static_cast<UINT>(text.size()));
+    *out = Library().allocateString(reinterpret_cast<const OLECHAR *>(text.data()),
+                                    static_cast<UINT>(text.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -188,11 +224,12 @@ private:
 LRESULT AccessibleObjectOf(HWND control, WPARAM flags, LPARAM objectId, std::u16string_view name,
                            const std::u16string *value) noexcept
 {
-    if (static_cast<LONG>(objectId) != OBJID_CLIENT)
+    const AccessibilityLibrary &library = Library();
+    if (static_cast<LONG>(objectId) != OBJID_CLIENT || !library.loaded())
         return 0;
     IAccessible *standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void **>(&standard))))
+    if (FAILED(library.createStandardObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                            reinterpret_cast<void **>(&standard))))
         return 0;
     AccessibleControl *accessible = nullptr;
     try {
@@ -201,8 +238,8 @@ LRESULT AccessibleObjectOf(HWND control, WPARAM flags, LPARAM objectId, std::u16
         standard->Release();
         return 0; // for want of memory, the system's own answer
     }
-    const LRESULT result
-        = LresultFromObject(__uuidof(IAccessible), flags, static_cast<IAccessible *>(accessible));
+    const LRESULT result = library.resultFromObject(__uuidof(IAccessible), flags,
+                                                    static_cast<IAccessible *>(accessible));
     accessible->Release();
     return result;
 }
