@@ -80,12 +80,12 @@ OutputBox::~OutputBox()
         RemoveWindowSubclass(m_handle, procedure, 0);
 }
 
-bool OutputBox::create(HWND parent, int id)
+bool OutputBox::create(HWND parent, int id, const RECT &place)
 {
-    m_handle = CreateWindowExW(0, WC_EDITW, L"",
-                               WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER, 0,
-                               0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                               GetModuleHandleW(nullptr), nullptr);
+    m_handle = CreateWindowExW(
+        0, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     return m_handle && SetWindowSubclass(m_handle, procedure, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 

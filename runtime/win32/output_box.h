@@ -25,8 +25,8 @@ public:
     OutputBox &operator=(const OutputBox &) = delete;
     ~OutputBox();
 
-    // Makes the box as the child `id` of `parent`; false when Windows cannot.
-    [[nodiscard]] bool create(HWND parent, int id);
+    // Makes the box as the child `id` of `parent`, in its place; false when Windows cannot.
+    [[nodiscard]] bool create(HWND parent, int id, const RECT &place);
 
     [[nodiscard]] HWND handle() const { return m_handle; }
     [[nodiscard]] const std::u16string &caption() const { return m_caption; }

@@ -10,6 +10,7 @@
 #include <commctrl.h>
 #include <cstring>
 #include <optional>
+#include <utility>
 #include <uxtheme.h>
 #include <vssym32.h>
 
@@ -181,19 +182,22 @@ bool Win32Form::create()
                                instance, this);
     if (!m_window)
         return fail(u"the window");
-    // Made in tab order: the dialog manager moves the focus in the order the controls were made.
-    for (const std::size_t place : ControlsByTabIndex(m_description)) {
-        if (!createControl(place))
-            return fail(u"the control " + Quoted(m_description.controls[place].name));
-    }
     if (const UINT dpi = GetDpiForWindow(m_window); dpi != m_dpi) {
         m_dpi = dpi;
         const SIZE resized = framedSize(m_dpi);
         SetWindowPos(m_window, nullptr, 0, 0, resized.cx, resized.cy,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (!layOut())
+    std::optional<std::map<int, FontHandle>> fonts = makeFonts();
+    if (!fonts)
         return fail(u"the fonts");
+    m_fonts = std::move(*fonts);
+    // Made in tab order, as the dialog manager moves the focus in the order the controls were
+    // made; each in its place and with its font, as nothing is laid out twice.
+    for (const std::size_t place : ControlsByTabIndex(m_description)) {
+        if (!createControl(place))
+            return fail(u"the control " + Quoted(m_description.controls[place].name));
+    }
     m_built = true;
     return true;
 }
@@ -214,21 +218,25 @@ bool Win32Form::createControl(std::size_t place)
     const ControlDescription &control = m_description.controls[place];
     Control &made = m_controls[place];
     const int id = ControlId(place);
+    const RECT rect = pixelPlace(place);
     if (IsOutputBox(control)) {
         made.output = std::make_unique<OutputBox>(*this, control.accessibleName);
-        if (!made.output->create(m_window, id))
+        if (!made.output->create(m_window, id, rect))
             return false;
         made.handle = made.output->handle();
+        setFont(place);
         made.output->setCaption(control.text);
         return true;
     }
     const WindowKind kind = KindOf(control);
     made.handle = CreateWindowExW(kind.extendedStyle, kind.className, Wide(control.text).c_str(),
-                                  WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, m_window,
+                                  WS_CHILD | WS_VISIBLE | kind.style, rect.left, rect.top,
+                                  rect.right - rect.left, rect.bottom - rect.top, m_window,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                   GetModuleHandleW(nullptr), nullptr);
     if (!made.handle)
         return false;
+    setFont(place);
     if (control.kind == ControlKind::TextBox)
         SendMessageW(made.handle, EM_SETLIMITTEXT, 0, 0); // no limit
     for (const std::u16string_view entry : control.listEntries)
@@ -308,37 +316,53 @@ std::optional<std::map<int, FontHandle>> Win32Form::makeFonts() const
     return fonts;
 }
 
-// Places every control at the window's DPI, with fonts of that DPI. False, with every control as
-// it was, when a font cannot be made.
+// Where a control goes, in pixels at the window's DPI. A combo box's window reaches down over
+// its list; its field keeps the height given.
+RECT Win32Form::pixelPlace(std::size_t place) const
+{
+    const TwipsRect rect = placeInWindow(place);
+    const int height = pixels(rect.height);
+    const int windowHeight = m_description.controls[place].kind == ControlKind::ComboBox
+        ? height * (ComboListRows + 1)
+        : height;
+    const int left = pixels(rect.left);
+    const int top = pixels(rect.top);
+    return {left, top, left + pixels(rect.width), top + windowHeight};
+}
+
+// A control's font of the window's fonts; and a combo box's field the height given, which is its
+// text's and a border of three pixels above and below.
+void Win32Form::setFont(std::size_t place)
+{
+    const ControlDescription &control = m_description.controls[place];
+    const HWND handle = m_controls[place].handle;
+    SendMessageW(handle, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(m_fonts.at(fontHeight(control.fontSize)).get()), FALSE);
+    if (control.kind == ControlKind::ComboBox) {
+        constexpr int FieldBorders = 6;
+        SendMessageW(handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
+                     pixels(control.geometry.height) - FieldBorders);
+    }
+}
+
+// Places every control again at the window's DPI, with fonts of that DPI. False, with every
+// control as it was, when a font cannot be made.
 bool Win32Form::layOut()
 {
     std::optional<std::map<int, FontHandle>> fonts = makeFonts();
     if (!fonts)
         return false;
+    const std::map<int, FontHandle> previous = std::exchange(m_fonts, std::move(*fonts));
     for (std::size_t place = 0; place < m_controls.size(); ++place) {
-        const ControlDescription &control = m_description.controls[place];
-        const HWND handle = m_controls[place].handle;
-        const TwipsRect rect = placeInWindow(place);
-        const int height = pixels(rect.height);
-        // A combo box's window reaches down over its list; its field keeps the given height.
-        const int windowHeight
-            = control.kind == ControlKind::ComboBox ? height * (ComboListRows + 1) : height;
-        MoveWindow(handle, pixels(rect.left), pixels(rect.top), pixels(rect.width), windowHeight,
-                   FALSE);
-        SendMessageW(handle, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(fonts->at(fontHeight(control.fontSize)).get()),
-                     FALSE);
-        if (control.kind == ControlKind::ComboBox) {
-            // The field is its text's height and a border of three pixels above and below.
-            constexpr int FieldBorders = 6;
-            SendMessageW(handle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - FieldBorders);
-        }
+        const RECT rect = pixelPlace(place);
+        MoveWindow(m_controls[place].handle, rect.left, rect.top, rect.right - rect.left,
+                   rect.bottom - rect.top, FALSE);
+        setFont(place);
         if (m_controls[place].output)
             m_controls[place].output->refit();
     }
-    m_fonts = std::move(*fonts); // the old fonts go once no control uses them
     InvalidateRect(m_window, nullptr, TRUE);
-    return true;
+    return true; // the previous fonts go now that no control uses them
 }
 
 void Win32Form::open(int showCommand)

@@ -80,6 +80,8 @@ private:
     [[nodiscard]] bool createControl(std::size_t place);
     [[nodiscard]] bool subclass(HWND window, std::size_t place);
     [[nodiscard]] std::optional<std::map<int, FontHandle>> makeFonts() const;
+    [[nodiscard]] RECT pixelPlace(std::size_t place) const;
+    void setFont(std::size_t place);
     [[nodiscard]] bool layOut();
     [[nodiscard]] bool fail(std::u16string_view what);
     [[nodiscard]] SIZE framedSize(UINT dpi) const;
