@@ -59,5 +59,8 @@ if ! timeout 1800 xdotool search --sync --onlyvisible --name '^Orvid Tenvex$' >/
     exit 1
 fi
 say "make run built the program and it shows its window"
-pkill -f /root/tenvex/build/window/tenvex || true
+# The program ends make run: the one that runs in this root.
+for pid in $(pgrep -x tenvex); do
+    [[ $(readlink "/proc/$pid/root") == "$root" ]] && kill "$pid"
+done
 wait "$run" || true
