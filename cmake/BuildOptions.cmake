@@ -38,6 +38,12 @@ target_compile_definitions(tenvex_win32_api INTERFACE UNICODE _UNICODE _WIN32_WI
 
 if(TENVEX_CLANG_TIDY)
     find_program(TENVEX_CLANG_TIDY_PROGRAM NAMES clang-tidy clang-tidy-14 REQUIRED)
+    # clang-tidy reads the .clang-tidy nearest to each file, so the code the toolkit generates in
+    # the build folder (moc's, which includes its own .cpp files) gets the checks for likely bugs
+    # without the project's naming rules, whatever folder the build is in.
+    file(WRITE "${CMAKE_BINARY_DIR}/.clang-tidy" [=[
+Checks: '-*,bugprone-*,-bugprone-suspicious-include,-bugprone-easily-swappable-parameters,performance-*'
+]=])
 endif()
 
 function(tenvex_use_build_options target)
