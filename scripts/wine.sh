@@ -11,11 +11,13 @@ export WINEPREFIX=${TENVEX_WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tenvex/wi
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
-# Debian's `wine` starts the 32-bit loader first, which a kernel built without 32-bit support
-# cannot execute. There the 64-bit loader runs 64-bit programs directly, and a 32-bit program
-# is skipped with status 77, which the tests count as skipped, not passed.
+# Debian's `wine` starts the 32-bit loader when there is one, which a kernel built without
+# 32-bit support cannot execute. Without a 32-bit loader that runs, the 64-bit loader runs
+# 64-bit programs directly, and a 32-bit program is skipped with status 77, which the tests
+# count as skipped, not passed.
 wine=wine
-if ! wine --version >/dev/null 2>&1 && [[ -x /usr/lib/wine/wine64 ]]; then
+if ! { [[ -x /usr/lib/wine/wine ]] && /usr/lib/wine/wine --version >/dev/null 2>&1; } \
+    && [[ -x /usr/lib/wine/wine64 ]]; then
     wine=/usr/lib/wine/wine64
     export WINELOADER=$wine
 fi
@@ -26,7 +28,7 @@ pe_machine() {
     od -An -tx2 -j $((header + 4)) -N 2 "$1" 2>/dev/null | tr -d ' '
 }
 if [[ $wine != wine && -f ${1:-} && $(pe_machine "$1") == 014c ]]; then
-    echo "skipped: this machine cannot run 32-bit programs, so Wine cannot run $(basename "$1")" >&2
+    echo "skipped: Wine cannot run 32-bit programs here, so not $(basename "$1")" >&2
     exit 77
 fi
 
