@@ -337,9 +337,18 @@ public:
     }
 
     // Replaces a field's text as a user does: a click into it, Ctrl+A, and typing.
+    // A list that has just closed can still hold the mouse capture, and the first click then
+    // only releases it: the click is repeated until the field has the focus.
     void replaceText(HWND field, const std::wstring &text) const
     {
-        click(field);
+        const auto hasFocus = [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            return GetGUIThreadInfo(m_process.dwThreadId, &info) != FALSE
+                && info.hwndFocus == field;
+        };
+        for (int attempt = 0; attempt < 3 && (attempt == 0 || !hasFocus()); ++attempt)
+            click(field);
         press('A', {VK_CONTROL});
         if (text.empty())
             press(VK_DELETE);
