@@ -36,6 +36,38 @@ add_library(tenvex::win32_api ALIAS tenvex_win32_api)
 target_compile_definitions(tenvex_win32_api INTERFACE UNICODE _UNICODE _WIN32_WINNT=0x0A00
     WINVER=0x0A00 NOMINMAX WIN32_LEAN_AND_MEAN)
 
+# Debian's hardening flags (the stack protector, _FORTIFY_SOURCE, format checks, read-only
+# relocations) as dpkg-buildflags gives them, for everything a Debian package of the program
+# holds; the build type keeps its own optimisation and debugging information. Asked for in the
+# source folder, whose paths they then leave out of what is built. Not for the sanitizers, which
+# bring checks of their own.
+add_library(tenvex_hardening INTERFACE)
+add_library(tenvex::hardening ALIAS tenvex_hardening)
+find_program(TENVEX_DPKG_BUILDFLAGS dpkg-buildflags)
+if(TENVEX_DPKG_BUILDFLAGS AND NOT CMAKE_CROSSCOMPILING AND NOT TENVEX_SANITIZE AND NOT TENVEX_FUZZ)
+    foreach(_tenvex_kind CPPFLAGS CXXFLAGS LDFLAGS)
+        execute_process(COMMAND ${TENVEX_DPKG_BUILDFLAGS} --get ${_tenvex_kind}
+            WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+            OUTPUT_VARIABLE _tenvex_flags OUTPUT_STRIP_TRAILING_WHITESPACE)
+        separate_arguments(_tenvex_flags UNIX_COMMAND "${_tenvex_flags}")
+        list(FILTER _tenvex_flags EXCLUDE REGEX "^-(O[0-9s]?|g)$")
+        if(_tenvex_kind STREQUAL "LDFLAGS")
+            target_link_options(tenvex_hardening INTERFACE ${_tenvex_flags})
+        else()
+            target_compile_options(tenvex_hardening INTERFACE ${_tenvex_flags})
+        endif()
+    endforeach()
+endif()
+
+# What is built does not depend on where or when: the folders' paths are left out of the
+# programs, and the Windows linker writes no time stamp into them.
+add_library(tenvex_reproducible INTERFACE)
+add_library(tenvex::reproducible ALIAS tenvex_reproducible)
+target_compile_options(tenvex_reproducible INTERFACE
+    $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${PROJECT_SOURCE_DIR}/=>
+    $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>)
+target_link_options(tenvex_reproducible INTERFACE $<$<BOOL:${MINGW}>:-Wl,--no-insert-timestamp>)
+
 if(TENVEX_CLANG_TIDY)
     find_program(TENVEX_CLANG_TIDY_PROGRAM NAMES clang-tidy clang-tidy-14 REQUIRED)
     # clang-tidy reads the .clang-tidy nearest to each file, so the code the toolkit generates in
@@ -47,7 +79,8 @@ Checks: '-*,bugprone-*,-bugprone-suspicious-include,-bugprone-easily-swappable-p
 endif()
 
 function(tenvex_use_build_options target)
-    target_link_libraries(${target} PRIVATE tenvex::warnings tenvex::sanitizers tenvex::c_library)
+    target_link_libraries(${target} PRIVATE tenvex::warnings tenvex::sanitizers tenvex::hardening
+        tenvex::reproducible tenvex::c_library)
     if(TENVEX_CLANG_TIDY)
         # The project's .clang-tidy, every finding an error.
         set_target_properties(${target} PROPERTIES

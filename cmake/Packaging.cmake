@@ -13,6 +13,12 @@ reported rather than shown wrong.]])
 set(CPACK_PACKAGE_HOMEPAGE_URL "${TENVEX_HOMEPAGE}")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
+# The staged files take the release's time (the packages are then reproducible), and the Linux
+# program loses its compilers' comments.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/packaging/project_config.cmake)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/packaging/staged.cmake)
+set(CPACK_TENVEX_SOURCE_DATE_EPOCH ${TENVEX_SOURCE_DATE_EPOCH})
+set(CPACK_TENVEX_OBJCOPY ${CMAKE_OBJCOPY})
 
 if(TENVEX_BACKEND STREQUAL "win32")
     # Tenvex.exe with the README and the licence, as a ZIP and as an installer with a

@@ -7,7 +7,8 @@
 #                                                  the version block, the icon and the manifest
 #   check_packaging.sh deb BUILD_DIR APP_ID        the Debian package: fields, contents, an
 #                                                  install and removal with dpkg in a scratch
-#                                                  root, lintian clean, full RELRO, stripped
+#                                                  root, lintian clean (pedantic), full RELRO,
+#                                                  hardened, stripped
 set -euo pipefail
 mode=$1 build=$(realpath "$2") app_id=${3:-}
 tree=$(cd "$(dirname "$0")/../.." && pwd)
@@ -105,14 +106,19 @@ deb)
     "${dpkg[@]}" -r tenvex >"$work/dpkg.log" 2>&1 || { cat "$work/dpkg.log"; fail "dpkg -r"; }
     [[ -z $(find "$root/usr" -type f 2>/dev/null) ]] || fail "files left after removal"
 
-    # What Debian's own checker says of it: nothing, not even a warning.
-    report=$(lintian --tag-display-limit 0 "$package" 2>&1 | grep -v '^running with root' || true)
-    grep -q '^[EW]:' <<<"$report" && fail "lintian: $report"
+    # What Debian's own checker says of it: nothing, not even a pedantic remark or a note.
+    report=$(lintian --pedantic --display-info --tag-display-limit 0 "$package" 2>&1 \
+        | grep -v '^running with root' || true)
+    grep -q '^[EWIPX]:' <<<"$report" && fail "lintian: $report"
     dpkg-deb -x "$package" "$work/contents"
     program=$work/contents/usr/bin/tenvex
     readelf -lW "$program" | grep -q GNU_RELRO || fail "no RELRO"
     readelf -dW "$program" | grep -Eq 'BIND_NOW|FLAGS.*NOW' || fail "no BIND_NOW"
     file "$program" | grep -q ', stripped' || fail "not stripped"
+    # Built with Debian's hardening flags: the stack protector and _FORTIFY_SOURCE's checked calls.
+    symbols=$(readelf --dyn-syms -W "$program")
+    grep -q '__stack_chk_fail' <<<"$symbols" || fail "built without the stack protector"
+    grep -Eq '__[a-z]+_chk@' <<<"$symbols" || fail "built without _FORTIFY_SOURCE"
     echo "$(basename "$package"): $(stat -c %s "$package") bytes, installs and removes cleanly"
     ;;
 *)
