@@ -26,8 +26,6 @@ void ReportStartupFailure(const std::u16string &failure)
 
 int RunApplication(int &, char **, const FormDescription &description)
 {
-    // Twips become pixels at the DPI of the screen the window is on, and again when it moves.
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 

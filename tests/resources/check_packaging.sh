@@ -68,7 +68,7 @@ resources)
         '1 24 /\* RT_MANIFEST \*/'; do
         grep -q "^ *$line" "$work/decompiled.rc" || fail "compiled resources lack: $line"
     done
-    [[ $(grep -c '^ *VALUE "' "$work/decompiled.rc") == 7 ]] || fail "strings other than the six"
+    [[ $(grep -c '^ *VALUE "' "$work/decompiled.rc") == 9 ]] || fail "strings other than the eight"
     file "$build/resources/icons/tenvex.ico" | grep -q '1 icon, 32x32, 24 bits/pixel' \
         || fail "the .ico is not one 32x32 picture at 24 bits per pixel"
     # The Windows build compiles in the committed icon: it must be the one the design draws.

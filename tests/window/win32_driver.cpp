@@ -787,7 +787,9 @@ void CheckVersionBlock(const std::wstring &program)
     for (const auto &[key, value] :
          {std::pair{L"FileVersion", L"1.00"}, std::pair{L"ProductVersion", L"1.00"},
           std::pair{L"CompanyName", L"Orvid"}, std::pair{L"ProductName", L"Tenvex"},
-          std::pair{L"InternalName", L"Tenvex"}, std::pair{L"OriginalFilename", L"Tenvex.exe"}}) {
+          std::pair{L"InternalName", L"Tenvex"}, std::pair{L"OriginalFilename", L"Tenvex.exe"},
+          std::pair{L"FileDescription", L"Tenvex"},
+          std::pair{L"LegalCopyright", L"Copyright (c) 2026 Orvid"}}) {
         const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + key;
         wchar_t *text = nullptr;
         const bool found
@@ -832,6 +834,10 @@ int wmain(int argc, wchar_t **argv)
     if (window) {
         Driver driver(process, window);
         driver.settle();
+        // The manifest makes the program aware of each screen's DPI; nothing at run time does.
+        Check(GetAwarenessFromDpiAwarenessContext(GetWindowDpiAwarenessContext(window))
+                  == DPI_AWARENESS_PER_MONITOR_AWARE,
+              "the window is aware of each screen's DPI");
         CheckControls(driver);
         CheckInitialState(driver);
         CheckTabOrder(driver);
