@@ -21,35 +21,35 @@ set(CPACK_TENVEX_SOURCE_DATE_EPOCH ${TENVEX_SOURCE_DATE_EPOCH})
 set(CPACK_TENVEX_OBJCOPY ${CMAKE_OBJCOPY})
 
 if(TENVEX_BACKEND STREQUAL "win32")
-    # Tenvex.exe with the README and the licence, as a ZIP and as an installer with a
-    # Start-menu entry, an uninstaller and an entry in the list of installed programs.
-    install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION . RENAME README.txt)
-    install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-        set(_tenvex_windows win64)
-        set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-    else()
-        set(_tenvex_windows win32)
-    endif()
+    # Tenvex.exe with short notes for its users and the licence, both with Windows line ends, as a
+    # ZIP and as an installer of our own (cmake/packaging/NSIS.template.in).
+    configure_file(${PROJECT_SOURCE_DIR}/resources/README.txt.in
+        ${CMAKE_BINARY_DIR}/packaging/README.txt @ONLY NEWLINE_STYLE CRLF)
+    configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_BINARY_DIR}/packaging/LICENSE.txt
+        @ONLY NEWLINE_STYLE CRLF) # it holds no @ to replace
+    install(FILES ${CMAKE_BINARY_DIR}/packaging/README.txt ${CMAKE_BINARY_DIR}/packaging/LICENSE.txt
+        DESTINATION .)
     set(CPACK_GENERATOR ZIP NSIS)
-    set(CPACK_PACKAGE_FILE_NAME "${TENVEX_APPLICATION_NAME}-${PROJECT_VERSION}-${_tenvex_windows}")
-    set(CPACK_PACKAGE_INSTALL_DIRECTORY ${TENVEX_APPLICATION_NAME})
-    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${TENVEX_APPLICATION_NAME})
-    set(CPACK_PACKAGE_EXECUTABLES ${TENVEX_APPLICATION_NAME} ${TENVEX_APPLICATION_NAME})
-    set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
-    set(CPACK_NSIS_DISPLAY_NAME ${TENVEX_APPLICATION_NAME})
+    set(CPACK_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR}/packaging)
     set(CPACK_NSIS_PACKAGE_NAME ${TENVEX_APPLICATION_NAME})
     set(CPACK_NSIS_INSTALLED_ICON_NAME ${TENVEX_APPLICATION_NAME}.exe)
-    set(CPACK_NSIS_MUI_ICON ${TENVEX_ICO_FILE})
-    set(CPACK_NSIS_MUI_UNIICON ${TENVEX_ICO_FILE})
+    set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/tenvex.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/tenvex.ico)
     set(CPACK_NSIS_URL_INFO_ABOUT "${TENVEX_HOMEPAGE}")
-    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-    # The installer keeps its folder under the publisher's key; the uninstaller removes both,
-    # the publisher's only when nothing else of theirs is there.
-    set(_tenvex_vendor_key "Software\\${CPACK_PACKAGE_VENDOR}")
-    set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
-        "DeleteRegKey SHCTX '${_tenvex_vendor_key}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}'
-  DeleteRegKey /ifempty SHCTX '${_tenvex_vendor_key}'")
+    set(CPACK_TENVEX_NUMERIC_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
+    set(CPACK_TENVEX_COPYRIGHT "${TENVEX_COPYRIGHT}")
+    if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+        set(_tenvex_windows win64)
+        # A 64-bit installer for the 64-bit program: 32-bit Windows refuses to start either, and
+        # both see the 64-bit registry and Program Files.
+        set(CPACK_TENVEX_NSIS_TARGET "Target amd64-unicode")
+        set(CPACK_TENVEX_NSIS_PROGRAMFILES64 "!define MULTIUSER_USE_PROGRAMFILES64")
+        set(CPACK_TENVEX_NSIS_REGVIEW "SetRegView 64")
+    else()
+        set(_tenvex_windows win32)
+        set(CPACK_TENVEX_NSIS_TARGET "Target x86-unicode")
+    endif()
+    set(CPACK_PACKAGE_FILE_NAME "${TENVEX_APPLICATION_NAME}-${PROJECT_VERSION}-${_tenvex_windows}")
     include(CPack)
     return()
 endif()

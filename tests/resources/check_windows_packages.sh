@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Checks the Windows packages of a build: the ZIP holds the program, the README and the licence;
-# the installer, under Wine, installs silently (program, Start-menu entry, an entry in the list of
-# installed programs with version and publisher), the installed program starts, and the silent
-# uninstall leaves nothing behind.
+# Checks the Windows packages of a build as a user meets them. The ZIP holds the program, short
+# notes for its users and the licence, with Windows line ends. The installer, built for the
+# program's machine and with a version block of its own, is run under Wine: silently for every
+# user, again as an upgrade (into the folder of the installed version), into a folder of the
+# user's choosing that an upgrade then keeps, and for the current user alone. Each time the
+# folder holds the program's files alone, the program starts, there is one Start-menu entry and
+# an entry in the list of installed programs with all its values, and the silent uninstall
+# leaves nothing behind.
 #   check_windows_packages.sh BUILD_DIR
-# Exits 77 (skipped) when the tools are not installed.
+# Exits 77 (skipped) when the tools are not installed or Wine cannot run the installer here.
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,7 +18,8 @@ for tool in makensis wine Xvfb xdotool unzip; do
 done
 work=$(mktemp -d)
 source "$here/../../scripts/x11_session.sh"
-trap 'x11_stop; rm -rf "$work"' EXIT
+# The Wine server ends before its prefix goes.
+trap '[[ ! -d $work/prefix ]] || "$wine" --kill; x11_stop; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 (cd "$build" && cpack -G "ZIP;NSIS" -B "$work/out" >"$work/cpack.log" 2>&1) \
@@ -23,50 +28,126 @@ zip=$(echo "$work"/out/Tenvex-*.zip)
 installer=$(echo "$work"/out/Tenvex-*.exe)
 diff <(unzip -Z1 "$zip" | sed 's|^[^/]*/||' | sort) <(printf '%s\n' LICENSE.txt README.txt Tenvex.exe) \
     || fail "the ZIP holds other files (< ZIP, > expected)"
-echo "$(basename "$zip"): $(stat -c %s "$zip") bytes; $(basename "$installer"): $(stat -c %s "$installer") bytes"
+unzip -q "$zip" -d "$work/zip"
+for text in README.txt LICENSE.txt; do
+    file=$(echo "$work"/zip/*/"$text")
+    lines=$(wc -l <"$file")
+    [[ $lines -gt 3 && $(grep -c $'\r$' "$file") -eq $lines ]] || fail "$text has lines without Windows line ends"
+done
+readme=$(echo "$work"/zip/*/README.txt)
+grep -q 'Windows 10' "$readme" || fail "README.txt does not say which Windows it needs"
+! grep -qi -e 'cmake' -e 'make test' "$readme" || fail "README.txt is the developers' README"
+echo "$(basename "$zip"): $(stat -c %s "$zip") bytes, the notes and the licence with Windows line ends"
+
+# The machine a PE file is built for: 014c for 32-bit x86, 8664 for x86-64.
+pe_machine() {
+    local header
+    header=$(od -An -tu4 -j 60 -N 4 "$1")
+    od -An -tx2 -j $((header + 4)) -N 2 "$1" | tr -d ' '
+}
+program_machine=$(pe_machine "$(echo "$work"/zip/*/Tenvex.exe)")
+[[ $(pe_machine "$installer") == "$program_machine" ]] \
+    || fail "the installer is built for machine $(pe_machine "$installer"), the program for $program_machine"
+version_block=$(strings -el "$installer")
+for value in 'Tenvex Setup' 'Copyright (c) 2026 Orvid' 'Orvid' '1.0.0'; do
+    grep -qxF "$value" <<<"$version_block" || fail "the installer's version block lacks $value"
+done
+echo "$(basename "$installer"): $(stat -c %s "$installer") bytes, machine $program_machine, with a version block"
 
 # A Wine prefix of its own, so that what the installer leaves is all that is there.
-export TENVEX_WINEPREFIX=$work/prefix
 wine=$here/../../scripts/wine.sh
+export TENVEX_WINEPREFIX=$work/prefix
 x11_start_display 1024x768
 "$wine" wineboot --init >/dev/null 2>&1
 drive=$TENVEX_WINEPREFIX/drive_c
 before=$(cd "$drive" && find . | sort)
-# The registry keys of the machine that hold TEXT, as Wine keeps them on disk once its server
-# has ended.
-registry() {
+status=0
+"$wine" "$installer" /S || status=$?
+((status != 77)) || { echo "skipped: Wine cannot run the installer here"; exit 77; }
+((status == 0)) || fail "the silent install ends with status $status"
+
+# One registry key, as Wine keeps it on disk once its server has ended: HIVE is system (the
+# machine's) or user (the current user's).
+registry_key() {
     "$wine" --wait
-    awk -v RS= -v text="$1" 'index($0, text)' "$TENVEX_WINEPREFIX/system.reg"
+    awk -v RS= -v key="[$2]" 'index($0, key) == 1' "$TENVEX_WINEPREFIX/$1.reg"
+}
+# A 64-bit program is listed in the registry's 64-bit view and installed in the 64-bit Program
+# Files; a 32-bit one in the 32-bit view and folder of 64-bit Windows.
+if [[ $program_machine == 8664 ]]; then
+    uninstall_key='Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Tenvex'
+    machine_folder='Program Files/Tenvex'
+else
+    uninstall_key='Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Tenvex'
+    machine_folder='Program Files (x86)/Tenvex'
+fi
+# HIVE FOLDER: the program installed in FOLDER (a path in Wine's C: drive) and registered there.
+check_installed() {
+    local hive=$1 folder=$2 windows_folder entry value shortcuts
+    diff <(ls "$drive/$folder") <(printf '%s\n' LICENSE.txt README.txt Tenvex.exe Uninstall.exe) \
+        || fail "C:/$folder holds other files (< there, > expected)"
+    shortcuts=$(cd "$drive" && find . -iname '*.lnk' -ipath '*start menu*' | sort)
+    [[ $shortcuts == *"/Tenvex.lnk" && $(wc -l <<<"$shortcuts") -eq 1 ]] \
+        || fail "the Start menu holds other than one entry, Tenvex: $shortcuts"
+    entry=$(registry_key "$hive" "$uninstall_key")
+    [[ -n $entry ]] || fail "no entry in the list of installed programs (64-bit view, $hive)"
+    windows_folder="C:\\\\${folder//\//\\\\}"
+    for value in '"DisplayName"="Tenvex"' '"DisplayVersion"="1.0.0"' '"Publisher"="Orvid"' \
+        "\"InstallLocation\"=\"$windows_folder\"" \
+        "\"DisplayIcon\"=\"$windows_folder\\\\Tenvex.exe\"" \
+        "\"QuietUninstallString\"=\"\\\"$windows_folder\\\\Uninstall.exe\\\" /S" \
+        '"NoModify"=dword:00000001' '"NoRepair"=dword:00000001' '"EstimatedSize"=dword:0000'; do
+        grep -qF "$value" <<<"$entry" || fail "the installed-programs entry lacks $value: $entry"
+    done
+    "$wine" "$drive/$folder/Tenvex.exe" >/dev/null 2>&1 &
+    local started=$! shown=true
+    timeout 30 xdotool search --sync --onlyvisible --name '^Orvid Tenvex$' >/dev/null || shown=false
+    "$wine" --kill
+    wait "$started" || true
+    $shown || fail "the program installed in C:/$folder shows no window"
+}
+# FOLDER: the silent uninstall of the program in FOLDER leaves nothing behind.
+check_uninstalled() {
+    local uninstaller=$drive/$1/Uninstall.exe left
+    "$wine" "$uninstaller" /S
+    # The uninstaller runs from a copy of itself and returns before it is done.
+    for _ in $(seq 150); do
+        [[ -e $uninstaller ]] || break
+        sleep 0.2
+    done
+    left=$(comm -13 <(echo "$before") <(cd "$drive" && find . | sort) \
+        | grep -iv -e '/temp' -e 'windows/' -e '/appdata/local$' -e '/appdata/local/microsoft' \
+            -e '/appdata/local/programs$' || true)
+    [[ -z $left ]] || fail "left after uninstalling from C:/$1: $left"
+    for hive in system user; do
+        left=$("$wine" --wait; grep -i -e 'Orvid' -e 'Uninstall\\\\Tenvex' "$TENVEX_WINEPREFIX/$hive.reg" || true)
+        [[ -z $left ]] || fail "left in the registry ($hive) after uninstalling: $left"
+    done
 }
 
+check_installed system "$machine_folder"
+echo "installed for every user into C:/$machine_folder; it starts; the Start menu and the list of installed programs hold it"
 "$wine" "$installer" /S
-program=$(find "$drive" -name Tenvex.exe -path '*Tenvex*' | head -n 1)
-[[ -n $program ]] || fail "the installer put no Tenvex.exe in place"
-[[ -n $(find "$drive" -name 'Tenvex.lnk') ]] || fail "no Start-menu entry"
-entry=$(registry Orvid)
-grep -q 'Publisher.*Orvid' <<<"$entry" || fail "no installed-programs entry with publisher Orvid"
-grep -q 'DisplayVersion.*1\.0\.0' <<<"$entry" || fail "the installed-programs entry lacks the version"
-echo "installed: ${program#"$drive"/}, Start-menu entry, installed-programs entry"
-
-"$wine" "$program" >/dev/null 2>&1 &
-started=$!
-shown=true
-timeout 30 xdotool search --sync --onlyvisible --name '^Orvid Tenvex$' >/dev/null || shown=false
-"$wine" --kill
-wait "$started" || true
-$shown || fail "the installed program shows no window"
-echo "the installed program starts"
-
-uninstaller=$(dirname "$program")/Uninstall.exe
-[[ -f $uninstaller ]] || fail "no uninstaller"
-"$wine" "$uninstaller" /S
-# The uninstaller runs from a copy of itself and returns before it is done.
-for _ in $(seq 150); do
-    [[ -e $program || -e $uninstaller ]] || break
-    sleep 0.2
-done
-left=$(comm -13 <(echo "$before") <(cd "$drive" && find . | sort) | grep -iv -e '/temp' -e 'windows/' || true)
-[[ -z $left ]] || fail "left after uninstalling: $left"
-left_keys=$(registry Orvid)
-[[ -z $left_keys ]] || fail "registry keys left after uninstalling: $left_keys"
+check_installed system "$machine_folder"
+echo "installed again over it: the same folder, one entry of each"
+check_uninstalled "$machine_folder"
 echo "the silent uninstall leaves nothing behind"
+
+# A folder in a place of the user's own, which the uninstall leaves.
+mkdir "$drive/Apps"
+before=$(cd "$drive" && find . | sort)
+chosen='Apps/Tenvex'
+"$wine" "$installer" /S '/D=C:\Apps\Tenvex'
+check_installed system "$chosen"
+"$wine" "$installer" /S
+check_installed system "$chosen"
+[[ ! -e "$drive/$machine_folder" ]] || fail "an upgrade went into C:/$machine_folder, not the installed version's folder"
+check_uninstalled "$chosen"
+echo "installed into a folder of the user's choosing, which an upgrade keeps; uninstalled"
+
+"$wine" "$installer" /S /CurrentUser
+user_folder=$(cd "$drive" && find users -ipath '*/appdata/local/programs/tenvex' -type d | head -n 1)
+[[ -n $user_folder ]] || fail "the install for the current user is not in their AppData\\Local\\Programs"
+check_installed user "$user_folder"
+check_uninstalled "$user_folder"
+echo "installed for the current user alone into C:/$user_folder; uninstalled"
