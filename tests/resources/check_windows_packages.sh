@@ -19,7 +19,7 @@ done
 work=$(mktemp -d)
 source "$here/../../scripts/x11_session.sh"
 # The Wine server ends before its prefix goes.
-trap '[[ ! -d $work/prefix ]] || "$wine" --kill; x11_stop; rm -rf "$work"' EXIT
+trap '[[ ! -d $work/prefix ]] || "$wine" --kill || true; x11_stop; rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 (cd "$build" && cpack -G "ZIP;NSIS" -B "$work/out" >"$work/cpack.log" 2>&1) \
