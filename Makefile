@@ -13,8 +13,8 @@ FORMAT_SOURCES = $(shell find conversion runtime window resources tests bench fu
 # Set to ON to check the sources with clang-tidy while the sanitizer build compiles them.
 TIDY ?= OFF
 
-.PHONY: run test test-linux test-sanitize windows test-windows bench fuzz screenshot format \
-    format-check clean
+.PHONY: run test test-linux test-sanitize windows test-windows package bench fuzz screenshot \
+    format format-check clean
 
 run:
 	$(DEPS) run
@@ -51,6 +51,12 @@ test-windows: windows
 	    ctest --test-dir build-windows-$$arch --output-on-failure -j $(JOBS) || exit 1; \
 	done
 
+# The Debian package, and the ZIP and the installer for 64-bit and 32-bit Windows, built for
+# release into packages/, with SHA256SUMS.
+package:
+	$(DEPS) package
+	scripts/package.sh $(JOBS)
+
 bench:
 	$(DEPS) bench
 	$(CMAKE) -S . -B build-bench -DTENVEX_BENCH=ON -DBUILD_TESTING=OFF -DCMAKE_BUILD_TYPE=Release
@@ -85,4 +91,4 @@ format-check:
 	@clang-format --dry-run -Werror $(FORMAT_SOURCES)
 
 clean:
-	rm -rf build build-sanitize build-bench build-fuzz build-windows-*
+	rm -rf build build-sanitize build-bench build-fuzz build-windows-* build-package* packages

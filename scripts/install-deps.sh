@@ -3,7 +3,7 @@
 # Installs the Debian packages that a task needs and that are missing, and generates the
 # comma-decimal locale that the tests use. Quick and silent when everything is there already.
 #
-#   scripts/install-deps.sh run|test|windows|bench|fuzz|screenshot ...
+#   scripts/install-deps.sh run|test|windows|package|bench|fuzz|screenshot ...
 #
 # Other distributions: install the equivalents of the packages listed below by hand.
 set -euo pipefail
@@ -12,6 +12,7 @@ declare -A PACKAGES=(
     [run]="g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev fonts-liberation2"
     [test]="googletest locales clang-format clang-tidy mmdebstrap xvfb openbox x11-utils xdotool xclip dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file lintian"
     [windows]="g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 nsis unzip xvfb xdotool"
+    [package]="dpkg-dev file g++-mingw-w64-i686 g++-mingw-w64-x86-64 nsis"
     [bench]="libbenchmark-dev xvfb"
     [fuzz]="clang-14 libclang-rt-14-dev"
     [screenshot]="xvfb openbox x11-utils xdotool imagemagick"
@@ -20,7 +21,7 @@ declare -A PACKAGES=(
 # the i386 architecture. Without it the tests of the 32-bit build are skipped, not failed.
 declare -A OPTIONAL=([windows]="wine32:i386")
 # Tasks that build the program need the packages for running it too.
-declare -A NEEDS_RUN=([test]=1 [bench]=1 [screenshot]=1)
+declare -A NEEDS_RUN=([test]=1 [package]=1 [bench]=1 [screenshot]=1)
 # Testing covers the Windows build too.
 declare -A NEEDS_WINDOWS=([test]=1 [screenshot]=1)
 
