@@ -4,8 +4,12 @@
 # archive (apt and nothing more), and there, as root, installs what the README says a fresh
 # machine lacks, clones this repository's last commit and runs `make run`, until the program it
 # builds shows its window on an X server of this machine's. A step the README leaves out fails it.
-#   scripts/fresh-machine.sh        needs root, mmdebstrap, Xvfb and xdotool
+# With --test it then runs the README's second command, `make test`, there too (a quarter of an
+# hour and more).
+#   scripts/fresh-machine.sh [--test]    needs root, mmdebstrap, Xvfb and xdotool
 set -euo pipefail
+full=false
+[[ ${1:-} == --test ]] && full=true
 here=$(cd "$(dirname "$0")" && pwd)
 source_tree=$(cd "$here/.." && pwd)
 for tool in mmdebstrap Xvfb xdotool; do
@@ -64,3 +68,9 @@ for pid in $(pgrep -x tenvex); do
     [[ $(readlink "/proc/$pid/root") == "$root" ]] && kill "$pid"
 done
 wait "$run" || true
+if $full; then
+    in_root sh -c "cd /root/tenvex && make test" >"$work/make-test.log" 2>&1 \
+        || { tail -n 60 "$work/make-test.log"; echo "fresh-machine: FAIL: make test" >&2; exit 1; }
+    grep -E '^[0-9]+% tests passed|tests passed|Skipped|\*\*\*' "$work/make-test.log" || true
+    say "make test passed"
+fi
