@@ -64,11 +64,23 @@ resources)
         'VALUE "FileVersion", "1.00"' 'VALUE "ProductVersion", "1.00"' \
         'VALUE "CompanyName", "Orvid"' 'VALUE "ProductName", "Tenvex"' \
         'VALUE "InternalName", "Tenvex"' 'VALUE "OriginalFilename", "Tenvex.exe"' \
+        'VALUE "FileDescription", "Tenvex"' 'VALUE "LegalCopyright", "Copyright (c) 2026 Orvid"' \
         'VALUE "Translation", 0x409, 1200' '1 14 /\* RT_GROUP_ICON \*/' \
         '1 24 /\* RT_MANIFEST \*/'; do
         grep -q "^ *$line" "$work/decompiled.rc" || fail "compiled resources lack: $line"
     done
     [[ $(grep -c '^ *VALUE "' "$work/decompiled.rc") == 9 ]] || fail "strings other than the eight"
+    # The manifest, which Windows refuses to start a program over when it is not well-formed: no
+    # elevation, and the screens' DPI told to the program rather than stretched by the system.
+    python3 - "$tree/resources/tenvex.manifest" <<'END' || fail "the manifest is not well-formed or lacks a setting"
+import sys
+import xml.etree.ElementTree as tree
+root = tree.parse(sys.argv[1]).getroot()
+found = {element.tag.split('}')[1]: (element.text or '').strip() or element.get('level', '')
+         for element in root.iter()}
+assert found['requestedExecutionLevel'] == 'asInvoker', found
+assert found['dpiAwareness'] == 'PerMonitorV2', found
+END
     file "$build/resources/icons/tenvex.ico" | grep -q '1 icon, 32x32, 24 bits/pixel' \
         || fail "the .ico is not one 32x32 picture at 24 bits per pixel"
     # The Windows build compiles in the committed icon: it must be the one the design draws.
