@@ -3,7 +3,8 @@
 # Checks the Windows packages of a build as a user meets them. The ZIP holds the program, short
 # notes for its users and the licence, with Windows line ends. The installer, built for the
 # program's machine and with a version block of its own, is run under Wine: silently for every
-# user, again as an upgrade (into the folder of the installed version), into a folder of the
+# user, again as an upgrade (into the folder of the installed version), with Enter on every page
+# as a user would (the last page's "Run Tenvex" then starts the program), into a folder of the
 # user's choosing that an upgrade then keeps, and for the current user alone. Each time the
 # folder holds the program's files alone, the program starts, there is one Start-menu entry and
 # an entry in the list of installed programs with all its values, and the silent uninstall
@@ -132,6 +133,26 @@ check_installed system "$machine_folder"
 echo "installed again over it: the same folder, one entry of each"
 check_uninstalled "$machine_folder"
 echo "the silent uninstall leaves nothing behind"
+
+# As a user installs it: Enter on each page takes the default (every user, the licence agreed,
+# the proposed folder), and the last page's "Run Tenvex", ticked, starts the program.
+"$wine" "$installer" >/dev/null 2>&1 &
+setup=$!
+for _ in $(seq 20); do
+    xdotool search --onlyvisible --name '^Orvid Tenvex$' >/dev/null 2>&1 && break
+    # Each page's title is the installer's name and a blank.
+    page=$(xdotool search --onlyvisible --name '^Tenvex Setup' 2>/dev/null | head -n 1 || true)
+    [[ -z $page ]] || xdotool windowfocus --sync "$page" key Return 2>/dev/null || true
+    sleep 2
+done
+ran=false
+xdotool search --onlyvisible --name '^Orvid Tenvex$' >/dev/null 2>&1 && ran=true
+"$wine" --kill
+wait "$setup" || true
+$ran || fail "Enter on every page of the installer does not end in Tenvex running"
+check_installed system "$machine_folder"
+check_uninstalled "$machine_folder"
+echo "installed with Enter on every page; the last page's \"Run Tenvex\" starts it; uninstalled"
 
 # A folder in a place of the user's own, which the uninstall leaves.
 mkdir "$drive/Apps"
