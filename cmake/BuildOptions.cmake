@@ -44,7 +44,9 @@ target_compile_definitions(tenvex_win32_api INTERFACE UNICODE _UNICODE _WIN32_WI
 add_library(tenvex_hardening INTERFACE)
 add_library(tenvex::hardening ALIAS tenvex_hardening)
 find_program(TENVEX_DPKG_BUILDFLAGS dpkg-buildflags)
+set(TENVEX_HARDENED OFF)
 if(TENVEX_DPKG_BUILDFLAGS AND NOT CMAKE_CROSSCOMPILING AND NOT TENVEX_SANITIZE AND NOT TENVEX_FUZZ)
+    set(TENVEX_HARDENED ON)
     foreach(_tenvex_kind CPPFLAGS CXXFLAGS LDFLAGS)
         execute_process(COMMAND ${TENVEX_DPKG_BUILDFLAGS} --get ${_tenvex_kind}
             WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}

@@ -5,12 +5,13 @@
 #                                                  expected files, entry and metainfo valid
 #   check_packaging.sh resources BUILD_DIR         the Windows resource script compiles and holds
 #                                                  the version block, the icon and the manifest
-#   check_packaging.sh deb BUILD_DIR APP_ID        the Debian package: fields, contents, an
+#   check_packaging.sh deb BUILD_DIR APP_ID [hardened|unhardened]
+#                                                  the Debian package: fields, contents, an
 #                                                  install and removal with dpkg in a scratch
 #                                                  root, lintian clean (pedantic), full RELRO,
 #                                                  hardened, stripped
 set -euo pipefail
-mode=$1 build=$(realpath "$2") app_id=${3:-}
+mode=$1 build=$(realpath "$2") app_id=${3:-} hardening=${4:-hardened}
 tree=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -121,6 +122,7 @@ deb)
     # What Debian's own checker says of it: nothing, not even a pedantic remark or a note.
     report=$(lintian --pedantic --display-info --tag-display-limit 0 "$package" 2>&1 \
         | grep -v '^running with root' || true)
+    [[ $hardening == hardened ]] || report=$(grep -v ' hardening-no-' <<<"$report" || true)
     grep -q '^[EWIPX]:' <<<"$report" && fail "lintian: $report"
     dpkg-deb -x "$package" "$work/contents"
     program=$work/contents/usr/bin/tenvex
@@ -128,9 +130,11 @@ deb)
     readelf -dW "$program" | grep -Eq 'BIND_NOW|FLAGS.*NOW' || fail "no BIND_NOW"
     file "$program" | grep -q ', stripped' || fail "not stripped"
     # Built with Debian's hardening flags: the stack protector and _FORTIFY_SOURCE's checked calls.
-    symbols=$(readelf --dyn-syms -W "$program")
-    grep -q '__stack_chk_fail' <<<"$symbols" || fail "built without the stack protector"
-    grep -Eq '__[a-z]+_chk@' <<<"$symbols" || fail "built without _FORTIFY_SOURCE"
+    if [[ $hardening == hardened ]]; then
+        symbols=$(readelf --dyn-syms -W "$program")
+        grep -q '__stack_chk_fail' <<<"$symbols" || fail "built without the stack protector"
+        grep -Eq '__[a-z]+_chk@' <<<"$symbols" || fail "built without _FORTIFY_SOURCE"
+    fi
     echo "$(basename "$package"): $(stat -c %s "$package") bytes, installs and removes cleanly"
     ;;
 *)
