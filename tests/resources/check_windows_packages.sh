@@ -138,18 +138,24 @@ echo "the silent uninstall leaves nothing behind"
 # the proposed folder), and the last page's "Run Tenvex", ticked, starts the program.
 "$wine" "$installer" >/dev/null 2>&1 &
 setup=$!
-for _ in $(seq 20); do
-    xdotool search --onlyvisible --name '^Orvid Tenvex$' >/dev/null 2>&1 && break
+ran=false
+pages=()
+for _ in $(seq 90); do
+    if xdotool search --onlyvisible --name '^Orvid Tenvex$' >/dev/null 2>&1; then
+        ran=true
+        break
+    fi
     # Each page's title is the installer's name and a blank.
     page=$(xdotool search --onlyvisible --name '^Tenvex Setup' 2>/dev/null | head -n 1 || true)
-    [[ -z $page ]] || xdotool windowfocus --sync "$page" key Return 2>/dev/null || true
-    sleep 2
+    if [[ -n $page ]]; then
+        pages+=("$(xdotool getwindowname "$page" 2>/dev/null || true)")
+        timeout 5 xdotool windowfocus --sync "$page" key Return 2>/dev/null || true
+    fi
+    sleep 1
 done
-ran=false
-xdotool search --onlyvisible --name '^Orvid Tenvex$' >/dev/null 2>&1 && ran=true
 "$wine" --kill
 wait "$setup" || true
-$ran || fail "Enter on every page of the installer does not end in Tenvex running"
+$ran || fail "Enter on every page of the installer does not end in Tenvex running (${#pages[@]} presses)"
 check_installed system "$machine_folder"
 check_uninstalled "$machine_folder"
 echo "installed with Enter on every page; the last page's \"Run Tenvex\" starts it; uninstalled"
