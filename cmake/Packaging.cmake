@@ -1,6 +1,8 @@
 # SPDX-License-Identifier: MIT
 # The packages: `cpack -G DEB` in a Linux build folder; `cpack -G ZIP` and `cpack -G NSIS` (an
 # installer) in a Windows one.
+# Every value reaches CPack as written, backslashes of registry keys included.
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_NAME tenvex)
 set(CPACK_PACKAGE_VENDOR "${TENVEX_ORGANISATION}")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
@@ -38,6 +40,7 @@ if(TENVEX_BACKEND STREQUAL "win32")
     set(CPACK_NSIS_URL_INFO_ABOUT "${TENVEX_HOMEPAGE}")
     set(CPACK_TENVEX_NUMERIC_VERSION "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0")
     set(CPACK_TENVEX_COPYRIGHT "${TENVEX_COPYRIGHT}")
+    set(CPACK_TENVEX_UNINSTALL_KEY "${TENVEX_UNINSTALL_KEY}")
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
         set(_tenvex_windows win64)
         # A 64-bit installer for the 64-bit program: 32-bit Windows refuses to start either, and

@@ -9,10 +9,12 @@
 # folder holds the program's files alone, the program starts, there is one Start-menu entry and
 # an entry in the list of installed programs with all its values, and the silent uninstall
 # leaves nothing behind.
-#   check_windows_packages.sh BUILD_DIR
+#   check_windows_packages.sh BUILD_DIR UNINSTALL_KEY
+# UNINSTALL_KEY is the registry key, below the machine's or the user's software, under which
+# Windows lists the installed programs.
 # Exits 77 (skipped) when the tools are not installed or Wine cannot run the installer here.
 set -euo pipefail
-build=$(realpath "$1")
+build=$(realpath "$1") installed_programs=$2
 here=$(cd "$(dirname "$0")" && pwd)
 for tool in makensis wine Xvfb xdotool unzip; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
@@ -71,15 +73,19 @@ status=0
 # machine's) or user (the current user's).
 registry_key() {
     "$wine" --wait
-    awk -v RS= -v key="[$2]" 'index($0, key) == 1' "$TENVEX_WINEPREFIX/$1.reg"
+    key="[$2]" awk -v RS= 'index($0, ENVIRON["key"]) == 1' "$TENVEX_WINEPREFIX/$1.reg"
 }
 # A 64-bit program is listed in the registry's 64-bit view and installed in the 64-bit Program
 # Files; a 32-bit one in the 32-bit view and folder of 64-bit Windows.
+# Wine's registry files write each backslash of a key twice.
+reg_key() { sed 's/\\/\\\\/g' <<<"$1"; }
 if [[ $program_machine == 8664 ]]; then
-    uninstall_key='Software\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Tenvex'
+    uninstall_key=$(reg_key "$installed_programs\\Tenvex")
     machine_folder='Program Files/Tenvex'
 else
-    uninstall_key='Software\\\\Wow6432Node\\\\Microsoft\\\\Windows\\\\CurrentVersion\\\\Uninstall\\\\Tenvex'
+    # The 32-bit view is a key of its own right below Software.
+    below_software=${installed_programs#*\\}
+    uninstall_key=$(reg_key "Software\\Wow6432Node\\$below_software\\Tenvex")
     machine_folder='Program Files (x86)/Tenvex'
 fi
 # HIVE FOLDER: the program installed in FOLDER (a path in Wine's C: drive) and registered there.
@@ -116,9 +122,8 @@ check_uninstalled() {
         [[ -e $uninstaller ]] || break
         sleep 0.2
     done
-    left=$(comm -13 <(echo "$before") <(cd "$drive" && find . | sort) \
-        | grep -iv -e '/temp' -e 'windows/' -e '/appdata/local$' -e '/appdata/local/microsoft' \
-            -e '/appdata/local/programs$' || true)
+    # Everything the installer makes is named for the program: its folder and its shortcut.
+    left=$(comm -13 <(echo "$before") <(cd "$drive" && find . | sort) | grep -i tenvex || true)
     [[ -z $left ]] || fail "left after uninstalling from C:/$1: $left"
     for hive in system user; do
         left=$("$wine" --wait; grep -i -e 'Orvid' -e 'Uninstall\\\\Tenvex' "$TENVEX_WINEPREFIX/$hive.reg" || true)
