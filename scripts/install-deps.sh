@@ -28,32 +28,31 @@ declare -A NEEDS_WINDOWS=([test]=1 [screenshot]=1)
 wanted=()
 optional=()
 need_locale=false
+# A task's packages, needed and wanted.
+add_task() {
+    read -r -a list <<<"${PACKAGES[$1]}"
+    wanted+=("${list[@]}")
+    read -r -a list <<<"${OPTIONAL[$1]:-}"
+    optional+=("${list[@]}")
+}
 for task in "$@"; do
     [[ -v PACKAGES[$task] ]] || { echo "install-deps: unknown task '$task'" >&2; exit 2; }
-    read -r -a list <<<"${PACKAGES[$task]}"
-    wanted+=("${list[@]}")
-    if [[ -v NEEDS_RUN[$task] ]]; then
-        read -r -a list <<<"${PACKAGES[run]}"
-        wanted+=("${list[@]}")
-    fi
-    if [[ -v NEEDS_WINDOWS[$task] || $task == windows ]]; then
-        read -r -a list <<<"${PACKAGES[windows]} ${OPTIONAL[windows]}"
-        wanted+=("${list[@]}")
-    fi
+    add_task "$task"
+    [[ -v NEEDS_RUN[$task] ]] && add_task run
+    [[ -v NEEDS_WINDOWS[$task] ]] && add_task windows
     [[ $task == test ]] && need_locale=true
 done
 
-missing=()
-missing_optional=()
-for package in $(printf '%s\n' "${wanted[@]}" | sort -u); do
-    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-    [[ $status == "install ok installed" ]] && continue
-    if [[ " ${OPTIONAL[*]} " == *" $package "* ]]; then
-        missing_optional+=("$package")
-    else
-        missing+=("$package")
-    fi
-done
+# The packages of LIST... that are not installed.
+not_installed() {
+    local package status
+    for package in $(printf '%s\n' "$@" | sort -u); do
+        status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+        [[ $status == "install ok installed" ]] || echo "$package"
+    done
+}
+mapfile -t missing < <(not_installed "${wanted[@]}")
+mapfile -t missing_optional < <(not_installed "${optional[@]}")
 
 as_root() {
     if [[ $(id -u) -eq 0 ]]; then
@@ -72,7 +71,8 @@ install() {
 }
 
 if ((${#missing[@]} + ${#missing_optional[@]})); then
-    echo "install-deps: about to install ${missing[*]} ${missing_optional[*]}"
+    all=("${missing[@]}" "${missing_optional[@]}")
+    echo "install-deps: about to install ${all[*]}"
     if [[ " ${missing_optional[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
         echo "install-deps: adding the i386 architecture, for the 32-bit Wine"
         as_root dpkg --add-architecture i386

@@ -16,7 +16,7 @@
 set -euo pipefail
 build=$(realpath "$1") installed_programs=$2
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in makensis wine Xvfb xdotool unzip; do
+for tool in makensis wine Xvfb xdotool unzip file; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
@@ -42,20 +42,16 @@ grep -q 'Windows 10' "$readme" || fail "README.txt does not say which Windows it
 ! grep -qi -e 'cmake' -e 'make test' "$readme" || fail "README.txt is the developers' README"
 echo "$(basename "$zip"): $(stat -c %s "$zip") bytes, the notes and the licence with Windows line ends"
 
-# The machine a PE file is built for: 014c for 32-bit x86, 8664 for x86-64.
-pe_machine() {
-    local header
-    header=$(od -An -tu4 -j 60 -N 4 "$1")
-    od -An -tx2 -j $((header + 4)) -N 2 "$1" | tr -d ' '
-}
-program_machine=$(pe_machine "$(echo "$work"/zip/*/Tenvex.exe)")
-[[ $(pe_machine "$installer") == "$program_machine" ]] \
-    || fail "the installer is built for machine $(pe_machine "$installer"), the program for $program_machine"
+# The machine a program is built for, as `file` names it: x86-64 or Intel 80386.
+machine() { file -b "$1" | grep -oE 'x86-64|Intel 80386' | head -n 1; }
+program_machine=$(machine "$(echo "$work"/zip/*/Tenvex.exe)")
+[[ $(machine "$installer") == "$program_machine" ]] \
+    || fail "the installer is built for $(machine "$installer"), the program for $program_machine"
 version_block=$(strings -el "$installer")
 for value in 'Tenvex Setup' 'Copyright (c) 2026 Orvid' 'Orvid' '1.0.0'; do
     grep -qxF "$value" <<<"$version_block" || fail "the installer's version block lacks $value"
 done
-echo "$(basename "$installer"): $(stat -c %s "$installer") bytes, machine $program_machine, with a version block"
+echo "$(basename "$installer"): $(stat -c %s "$installer") bytes, for $program_machine, with a version block"
 
 # A Wine prefix of its own, so that what the installer leaves is all that is there.
 wine=$here/../../scripts/wine.sh
@@ -78,8 +74,8 @@ registry_key() {
 # A 64-bit program is listed in the registry's 64-bit view and installed in the 64-bit Program
 # Files; a 32-bit one in the 32-bit view and folder of 64-bit Windows.
 # Wine's registry files write each backslash of a key twice.
-reg_key() { sed 's/\\/\\\\/g' <<<"$1"; }
-if [[ $program_machine == 8664 ]]; then
+reg_key() { echo "${1//\\/\\\\}"; }
+if [[ $program_machine == x86-64 ]]; then
     uninstall_key=$(reg_key "$installed_programs\\Tenvex")
     machine_folder='Program Files/Tenvex'
 else

@@ -242,14 +242,20 @@ public:
         return FindWindowExW(control(name), nullptr, L"Edit", nullptr);
     }
 
-    // The control with the focus; a combo box's for its edit field.
-    [[nodiscard]] HWND focused() const
+    // The window with the keyboard focus, as the program's thread has it.
+    [[nodiscard]] HWND focusedWindow() const
     {
         GUITHREADINFO info{};
         info.cbSize = sizeof info;
-        GetGUIThreadInfo(m_process.dwThreadId, &info);
-        HWND parent = GetParent(info.hwndFocus);
-        return parent && parent != m_window ? parent : info.hwndFocus;
+        return GetGUIThreadInfo(m_process.dwThreadId, &info) != FALSE ? info.hwndFocus : nullptr;
+    }
+
+    // The control with the focus; a combo box's for its edit field.
+    [[nodiscard]] HWND focused() const
+    {
+        HWND focus = focusedWindow();
+        HWND parent = GetParent(focus);
+        return parent && parent != m_window ? parent : focus;
     }
 
     [[nodiscard]] std::vector<HWND> dialogs() const
@@ -341,13 +347,8 @@ public:
     // only releases it: the click is repeated until the field has the focus.
     void replaceText(HWND field, const std::wstring &text) const
     {
-        const auto hasFocus = [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof info;
-            return GetGUIThreadInfo(m_process.dwThreadId, &info) != FALSE
-                && info.hwndFocus == field;
-        };
-        for (int attempt = 0; attempt < 3 && (attempt == 0 || !hasFocus()); ++attempt)
+        click(field);
+        for (int again = 0; again < 2 && focusedWindow() != field; ++again)
             click(field);
         press('A', {VK_CONTROL});
         if (text.empty())
