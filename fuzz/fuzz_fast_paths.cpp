@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The shortcuts give what the full rules give: the reading of the commonest texts the same
-// double, or the same error, as the reading in full; the writing of whole numbers the same text
-// as the writing in full. The bytes are both a text to read and, where there are eight, a double
-// to write.
+// double, or the same error, as the reading in full; the writing of whole numbers, and of the
+// others in 128-bit integers, the same text as the writing in full. The bytes are both a text to
+// read and, where there are eight, a double to write.
 #include "error.h"
 #include "fuzz_input.h"
 #include "number_format.h"

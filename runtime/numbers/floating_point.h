@@ -28,6 +28,8 @@ namespace detail {
 
 inline double Checked(double result, double left, double right)
 {
+    if (std::isfinite(result)) // none of the three flags gives a finite result
+        return result;
     const bool invalid = std::isnan(result) && !std::isnan(left) && !std::isnan(right);
     const bool infinite = std::isinf(result) && std::isfinite(left) && std::isfinite(right);
     if (invalid || infinite)

@@ -51,8 +51,8 @@ private:
 
 namespace detail {
 
-// FormatNumber without its shortcut for whole numbers of up to fifteen digits: the same text for
-// every double.
+// FormatNumber without its shortcuts, for whole numbers of up to fifteen digits and for the
+// rounding to fifteen digits in 128-bit integers: the same text for every double.
 [[nodiscard]] NumberText FormatNumberInFull(double value);
 
 } // namespace detail

@@ -64,12 +64,34 @@ INSTANTIATE_TEST_SUITE_P(
                              u"1.79769313486231E+308"}),
     RowName());
 
-enum class Sample { AnyBits, FixedRange, LargeRange, ShortDecimal, FewDigitsAnyExponent };
+// Rounding to fifteen digits from the exact value of the double: ties go to the even digit, and a
+// carry out of the fifteenth digit moves the number into the next power of ten, and the notation
+// with it.
+INSTANTIATE_TEST_SUITE_P(
+    RoundingToFifteenDigits, WritesNumber,
+    testing::Values(
+        WriteRow{"tie_rounds_up_to_even", 123456789012345.5, u"123456789012346"},
+        WriteRow{"tie_stays_even", 123456789012344.5, u"123456789012344"},
+        WriteRow{"whole_tie_rounds_up_to_even", 1234567890123455.0, u"1.23456789012346E+15"},
+        WriteRow{"whole_tie_stays_even", 1234567890123445.0, u"1.23456789012344E+15"},
+        WriteRow{"fraction_rounds_up_to_whole", 999999.99999999988, u"1000000"},
+        WriteRow{"rounds_up_into_fixed_notation", 9.9999999999999991e-05, u"0.0001"},
+        WriteRow{"stays_below_fixed_notation", 9.9999999999999896e-05, u"9.99999999999999E-05"},
+        WriteRow{"rounds_up_into_first_exponent_form", 9.9999999999999991e-06, u"1E-05"},
+        WriteRow{"rounds_up_to_next_power", 9.9999999999999995e+33, u"1E+34"},
+        WriteRow{"stays_below_next_power", 9.9999999999999902e+33, u"9.99999999999999E+33"},
+        WriteRow{"binary_noise_above", 3141592.6535897902, u"3141592.65358979"},
+        WriteRow{"binary_noise_below", 6.0221407599999994e+29, u"6.02214076E+29"},
+        WriteRow{"negative_binary_noise", -123.00000000000001, u"-123"}),
+    RowName());
+
+enum class Sample { AnyBits, FixedRange, LargeRange, ShortDecimal, FewDigitsAnyExponent, NearTie };
 
 // A random finite double: any bit pattern; one between 2^-30 and 2^52, where fixed notation and
 // the fifteen-digit boundary lie; one between 2^46 and 2^125, where whole numbers are rounded to
 // fifteen digits; a short decimal fraction, which lands on and next to the rounding ties; or the
-// double nearest a decimal of 1 to 15 digits at any exponent.
+// double nearest a decimal of 1 to 15 digits at any exponent; or one of the few doubles around a
+// number halfway between two of fifteen digits, where the rounding is decided by the last bits.
 double RandomValue(Sample sample, std::mt19937_64 &random)
 {
     switch (sample) {
@@ -91,6 +113,15 @@ double RandomValue(Sample sample, std::mt19937_64 &random)
         const std::string text = std::to_string(random() % 1'000'000'000'000'000ULL) + "e"
             + std::to_string(static_cast<int>(random() % 640) - 330);
         return std::strtod(text.c_str(), nullptr);
+    }
+    case Sample::NearTie: {
+        const std::uint64_t fifteenDigits = 100'000'000'000'000 + random() % 900'000'000'000'000;
+        const std::string text = std::to_string(fifteenDigits) + "5e"
+            + std::to_string(static_cast<int>(random() % 60) - 30);
+        double value = std::strtod(text.c_str(), nullptr);
+        for (auto steps = random() % 5; steps > 0; --steps)
+            value = std::nextafter(value, random() % 2 == 0 ? 0.0 : HUGE_VAL);
+        return value;
     }
     }
     return 0.0;
@@ -128,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(Samples, AgreesWithCFormatting,
                                          SampleRow{"large_whole_numbers", Sample::LargeRange},
                                          SampleRow{"short_decimals", Sample::ShortDecimal},
                                          SampleRow{"few_digits_any_exponent",
-                                                   Sample::FewDigitsAnyExponent}),
+                                                   Sample::FewDigitsAnyExponent},
+                                         SampleRow{"next_to_ties", Sample::NearTie}),
                          RowName());
 
 } // namespace
