@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The baseline of the Windows start-up benchmark: a bare Win32 program that shows the same eight
 // controls, with the same classes, geometry at 96 dpi, texts, fonts, icon, DPI awareness and
-// common controls (its manifest), and nothing of ours.
+// common controls (its manifest), in a window of the dialog class centred on the screen, where
+// the dialog manager puts the focus in the first box, and nothing of ours.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,23 +10,29 @@ namespace {
 
 LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_DESTROY) {
+    switch (message) {
+    case WM_CLOSE: // which the dialog manager would take for Cancel
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
+    default:
+        break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefDlgProcW(window, message, wParam, lParam);
 }
 
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
-    SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = WindowProcedure;
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
@@ -37,9 +44,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     RegisterClassExW(&windowClass);
     RECT outer{0, 0, 324, 235};
     AdjustWindowRectEx(&outer, WS_OVERLAPPEDWINDOW, FALSE, 0);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
     HWND window = CreateWindowExW(0, L"BareTenvex", L"Bare Tenvex", WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
-                                  outer.bottom - outer.top, nullptr, nullptr, instance, nullptr);
+                                  (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                                  (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                                  nullptr, nullptr, instance, nullptr);
     HFONT body = CreateFontW(-13, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              VARIABLE_PITCH | FF_SWISS, L"MS Sans Serif");

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Start-up of Tenvex.exe beside a bare Win32 program showing the same eight controls, under Wine
-# on a display of its own: the time from process start to the window shown, and the peak working
-# set, as medians over alternating runs.
+# on a display of its own with a window manager, as a desktop runs it: the time from process
+# start to the window shown, and the peak working set, fastest and median over alternating runs.
 #   bench/startup_windows.sh WINDOWS_BUILD_DIR [RUNS]
 set -euo pipefail
 build=$(realpath "$1") runs=${2:-21}
@@ -12,6 +12,7 @@ work=$(mktemp -d)
 source "$here/../scripts/x11_session.sh"
 trap 'x11_stop; rm -rf "$work"' EXIT
 x11_start_display 1280x1024
+x11_start_window_manager
 "$wine" --wait # a Wine session begun without this display would keep the windows off it
 path() { "$wine" winepath -w "$1"; }
 probe=$build/bench/startup_probe_win32.exe

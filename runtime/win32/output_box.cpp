@@ -77,7 +77,7 @@ OutputBox::OutputBox(Form &form, std::u16string_view accessibleName)
 OutputBox::~OutputBox()
 {
     if (m_handle)
-        RemoveWindowSubclass(m_handle, procedure, 0);
+        RemoveHook(m_handle, m_hook);
 }
 
 bool OutputBox::create(HWND parent, int id, const RECT &place)
@@ -86,7 +86,8 @@ bool OutputBox::create(HWND parent, int id, const RECT &place)
         0, WC_EDITW, L"", WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL | WS_BORDER,
         place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    return m_handle && SetWindowSubclass(m_handle, procedure, 0, reinterpret_cast<DWORD_PTR>(this));
+    m_hook = {.procedure = procedure, .owner = this};
+    return m_handle && InstallHook(m_handle, m_hook);
 }
 
 void OutputBox::setCaption(std::u16string_view caption)
@@ -172,20 +173,20 @@ LRESULT OutputBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return DefSubclassProc(m_handle, message, wParam, lParam);
+    return CallOriginalProcedure(m_handle, message, wParam, lParam);
 }
 
-LRESULT CALLBACK OutputBox::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR self) noexcept
+LRESULT OutputBox::procedure(const WindowHook &hook, HWND window, UINT message, WPARAM wParam,
+                             LPARAM lParam) noexcept
 {
-    auto &box = *reinterpret_cast<OutputBox *>(self);
+    auto &box = *static_cast<OutputBox *>(hook.owner);
     LRESULT result = 0;
     bool handled = false;
     RunGuarded(box.m_form, [&] {
         result = box.handleMessage(message, wParam, lParam);
         handled = true;
     });
-    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
+    return handled ? result : CallOriginalProcedure(window, message, wParam, lParam);
 }
 
 } // namespace tenvex

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "window_hook.h"
+
 #include <windows.h>
 #include <string>
 #include <string_view>
@@ -36,8 +38,8 @@ public:
     void refit();
 
 private:
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR self) noexcept;
+    static LRESULT procedure(const WindowHook &hook, HWND window, UINT message, WPARAM wParam,
+                             LPARAM lParam) noexcept;
     [[nodiscard]] LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void showContextMenu(LPARAM where);
     void showTooltip(const std::wstring &text);
@@ -45,6 +47,7 @@ private:
     Form &m_form;
     std::u16string_view m_accessibleName;
     HWND m_handle = nullptr;
+    WindowHook m_hook;
     HWND m_tooltip = nullptr; // made with the first shortened caption: a window less at start-up
     std::u16string m_caption;
 };

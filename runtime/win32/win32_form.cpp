@@ -243,18 +243,19 @@ bool Win32Form::createControl(std::size_t place)
         SendMessageW(made.handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
     if (control.kind == ControlKind::ComboBox)
         SetWindowTextW(made.handle, Wide(control.text).c_str());
-    if (!subclass(made.handle, place))
+    if (!hook(made.handle, made.hook, place))
         return false;
     // A combo box's typed text lives in an edit control of its own, which has the focus for it.
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof parts;
     return control.kind != ControlKind::ComboBox
-        || (GetComboBoxInfo(made.handle, &parts) && subclass(parts.hwndItem, place));
+        || (GetComboBoxInfo(made.handle, &parts) && hook(parts.hwndItem, made.fieldHook, place));
 }
 
-bool Win32Form::subclass(HWND window, std::size_t place)
+bool Win32Form::hook(HWND window, WindowHook &hook, std::size_t place)
 {
-    return SetWindowSubclass(window, controlProcedure, place, reinterpret_cast<DWORD_PTR>(this));
+    hook = {.procedure = controlProcedure, .owner = this, .id = place};
+    return InstallHook(window, hook);
 }
 
 int Win32Form::pixels(double twips) const
@@ -524,16 +525,16 @@ LRESULT CALLBACK Win32Form::windowProcedure(HWND window, UINT message, WPARAM wP
     return handled ? result : DefDlgProcW(window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK Win32Form::controlProcedure(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR place, DWORD_PTR self) noexcept
+LRESULT Win32Form::controlProcedure(const WindowHook &hook, HWND window, UINT message,
+                                    WPARAM wParam, LPARAM lParam) noexcept
 {
-    auto &form = *reinterpret_cast<Win32Form *>(self);
+    auto &form = *static_cast<Win32Form *>(hook.owner);
     LRESULT result = 0;
     bool handled = false;
     RunGuarded(form, [&] {
-        handled = form.handleControlMessage(place, window, message, wParam, lParam, result);
+        handled = form.handleControlMessage(hook.id, window, message, wParam, lParam, result);
     });
-    return handled ? result : DefSubclassProc(window, message, wParam, lParam);
+    return handled ? result : CallOriginalProcedure(window, message, wParam, lParam);
 }
 
 // What the controls do of our own: screen readers read each by its accessible name; the push
@@ -559,7 +560,7 @@ bool Win32Form::handleControlMessage(std::size_t place, HWND window, UINT messag
     case BM_SETSTYLE:
         if (control.kind != ControlKind::CommandButton)
             return false;
-        result = DefSubclassProc(window, message, wParam & ~WPARAM{BS_DEFPUSHBUTTON}, lParam);
+        result = CallOriginalProcedure(window, message, wParam & ~WPARAM{BS_DEFPUSHBUTTON}, lParam);
         return true;
     case WM_PAINT:
         if (control.kind != ControlKind::Frame)

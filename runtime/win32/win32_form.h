@@ -3,6 +3,7 @@
 
 #include "form.h"
 #include "output_box.h"
+#include "window_hook.h"
 
 #include <windows.h>
 #include <map>
@@ -62,13 +63,15 @@ private:
         // list opened.
         std::u16string typed;
         bool picked = false;
+        // In front of the control's procedure, and of its field's for a combo box.
+        WindowHook hook;
+        WindowHook fieldHook;
     };
 
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam,
                                             LPARAM lParam) noexcept;
-    static LRESULT CALLBACK controlProcedure(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR place,
-                                             DWORD_PTR form) noexcept;
+    static LRESULT controlProcedure(const WindowHook &hook, HWND window, UINT message,
+                                    WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     [[nodiscard]] bool handleControlMessage(std::size_t place, HWND window, UINT message,
                                             WPARAM wParam, LPARAM lParam, LRESULT &result);
@@ -78,7 +81,7 @@ private:
     void onDpiChanged(UINT dpi, const RECT &suggested);
 
     [[nodiscard]] bool createControl(std::size_t place);
-    [[nodiscard]] bool subclass(HWND window, std::size_t place);
+    [[nodiscard]] bool hook(HWND window, WindowHook &hook, std::size_t place);
     [[nodiscard]] std::optional<std::map<int, FontHandle>> makeFonts() const;
     [[nodiscard]] RECT pixelPlace(std::size_t place) const;
     void setFont(std::size_t place);
