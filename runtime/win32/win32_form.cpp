@@ -369,6 +369,9 @@ bool Win32Form::layOut()
 void Win32Form::open(int showCommand)
 {
     RaiseEvent(*this, m_description, m_description.name, EventKind::Load);
+    m_opened = true;
+    if (m_unshownPosition)
+        moveTo(*m_unshownPosition);
     ShowWindow(m_window, showCommand);
     UpdateWindow(m_window);
 }
@@ -404,17 +407,38 @@ TwipsSize Win32Form::outerSize() const
 
 void Win32Form::setLeft(float left)
 {
-    RECT outer{};
-    GetWindowRect(m_window, &outer);
-    SetWindowPos(m_window, nullptr, pixels(left), outer.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    POINT position = this->position();
+    position.x = pixels(left);
+    moveTo(position);
 }
 
 void Win32Form::setTop(float top)
 {
+    POINT position = this->position();
+    position.y = pixels(top);
+    moveTo(position);
+}
+
+// The window's top-left corner, or where it goes when it is shown.
+POINT Win32Form::position() const
+{
+    if (m_unshownPosition)
+        return *m_unshownPosition;
     RECT outer{};
     GetWindowRect(m_window, &outer);
-    SetWindowPos(m_window, nullptr, outer.left, pixels(top), 0, 0,
+    return {outer.left, outer.top};
+}
+
+// Until the window is shown, where it goes is only noted: it is moved once, as it is shown,
+// whatever the load event sets, as each move is a round trip to the window system.
+void Win32Form::moveTo(POINT position)
+{
+    if (!m_opened) {
+        m_unshownPosition = position;
+        return;
+    }
+    m_unshownPosition.reset();
+    SetWindowPos(m_window, nullptr, position.x, position.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -88,6 +88,8 @@ private:
     [[nodiscard]] bool layOut();
     [[nodiscard]] bool fail(std::u16string_view what);
     [[nodiscard]] SIZE framedSize(UINT dpi) const;
+    [[nodiscard]] POINT position() const;
+    void moveTo(POINT position);
     [[nodiscard]] TwipsRect placeInWindow(std::size_t place) const;
     [[nodiscard]] int pixels(double twips) const;
     [[nodiscard]] float twips(int pixels) const;
@@ -99,7 +101,9 @@ private:
     std::vector<Control> m_controls;   // in description order
     std::map<int, FontHandle> m_fonts; // by height in pixels, at the window's DPI
     std::u16string m_failure;
-    bool m_built = false; // events are handled once every control exists
+    bool m_built = false;  // events are handled once every control exists
+    bool m_opened = false; // the load event has run and the window is shown
+    std::optional<POINT> m_unshownPosition;
 };
 
 } // namespace tenvex
