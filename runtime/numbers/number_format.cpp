@@ -138,7 +138,7 @@ std::optional<FifteenDigits> RoundToFifteenDigits(double magnitude)
     if (!scaled)
         return std::nullopt;
     std::uint64_t digits = scaled->whole;
-    if (scaled->restToHalf > 0 || (scaled->restToHalf == 0 && digits % 2 == 1))
+    if (std::is_gt(scaled->restToHalf) || (std::is_eq(scaled->restToHalf) && digits % 2 == 1))
         ++digits;
     if (digits == FirstSixteenDigitNumber) {
         digits = FirstFifteenDigitNumber;
