@@ -102,7 +102,9 @@ std::optional<Scaled> ScaleExactly(std::uint64_t significand, int binaryExponent
     const int shift = binaryExponent < 0 ? -binaryExponent : 0;
     if (binaryExponent >= 0) {
         // The numerator stays below 2^127.
-        if (std::bit_width(static_cast<std::uint64_t>(numerator >> 64)) + binaryExponent > 63)
+        const auto highBits
+            = static_cast<int>(std::bit_width(static_cast<std::uint64_t>(numerator >> 64)));
+        if (highBits + binaryExponent > 63)
             return std::nullopt;
         numerator <<= binaryExponent;
     } else {
