@@ -243,16 +243,17 @@ bool Win32Form::createControl(std::size_t place)
         SendMessageW(made.handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
     if (control.kind == ControlKind::ComboBox)
         SetWindowTextW(made.handle, Wide(control.text).c_str());
-    if (!hook(made.handle, made.hook, place))
+    if (!hookWindow(made.handle, made.hook, place))
         return false;
     // A combo box's typed text lives in an edit control of its own, which has the focus for it.
     COMBOBOXINFO parts{};
     parts.cbSize = sizeof parts;
     return control.kind != ControlKind::ComboBox
-        || (GetComboBoxInfo(made.handle, &parts) && hook(parts.hwndItem, made.fieldHook, place));
+        || (GetComboBoxInfo(made.handle, &parts)
+            && hookWindow(parts.hwndItem, made.fieldHook, place));
 }
 
-bool Win32Form::hook(HWND window, WindowHook &hook, std::size_t place)
+bool Win32Form::hookWindow(HWND window, WindowHook &hook, std::size_t place)
 {
     hook = {.procedure = controlProcedure, .owner = this, .id = place};
     return InstallHook(window, hook);

@@ -81,7 +81,7 @@ private:
     void onDpiChanged(UINT dpi, const RECT &suggested);
 
     [[nodiscard]] bool createControl(std::size_t place);
-    [[nodiscard]] bool hook(HWND window, WindowHook &hook, std::size_t place);
+    [[nodiscard]] bool hookWindow(HWND window, WindowHook &hook, std::size_t place);
     [[nodiscard]] std::optional<std::map<int, FontHandle>> makeFonts() const;
     [[nodiscard]] RECT pixelPlace(std::size_t place) const;
     void setFont(std::size_t place);
