@@ -21,7 +21,7 @@ public:
     explicit NumberText(std::string_view ascii) noexcept
         : m_size(ascii.size())
     {
-        std::ranges::copy(ascii, m_units.begin());
+        std::copy(ascii.begin(), ascii.end(), m_units.begin());
     }
 
     [[nodiscard]] std::u16string_view view() const noexcept { return {m_units.data(), m_size}; }
@@ -45,16 +45,9 @@ private:
 // The text form of a result, as printf("%.15G") writes it in the C locale: at most 15 significant
 // digits with trailing zeros dropped, fixed notation from 0.0001 up to below 1E+15 and "1.5E+15" /
 // "1E-05" outside it, "." as the decimal point whatever the locale; negative zero is written "0".
+// The digits are rounded from the double's exact value, the same on every toolchain.
 // The one exception is the text past the largest double, "1.79769313486232E+308": the doubles
 // that round up to it are written "1.79769313486231E+308", so that every text written reads back.
 [[nodiscard]] NumberText FormatNumber(double value);
-
-namespace detail {
-
-// FormatNumber without its shortcuts, for whole numbers of up to fifteen digits and for the
-// rounding to fifteen digits in 128-bit integers: the same text for every double.
-[[nodiscard]] NumberText FormatNumberInFull(double value);
-
-} // namespace detail
 
 } // namespace tenvex

@@ -3,14 +3,12 @@
 
 #include "characters.h"
 #include "error.h"
-#include "powers_of_ten.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <optional>
+#include <fast_float.h>
 #include <string>
 
 namespace tenvex {
@@ -20,13 +18,11 @@ namespace {
 constexpr char16_t MinusSign = u'\u2212';
 
 // Decimal exponents beyond these bounds leave no doubt: 0.d x 10^310 overflows, 0.d x 10^-330
-// is below half the smallest subnormal. Between them the library's correctly rounded conversion
-// decides. The saturation bound keeps the exponent arithmetic far from integer overflow.
+// is below half the smallest subnormal. Between them the correctly rounded conversion decides. The
+// saturation bound keeps the exponent arithmetic far from integer overflow.
 constexpr std::int64_t OverflowScale = 310;
 constexpr std::int64_t ZeroScale = -330;
 constexpr std::int64_t ExponentSaturation = 1'000'000'000'000;
-// Up to this many digits, an integer converts to a double exactly.
-constexpr std::size_t MaxExactDigits = 15;
 
 constexpr bool IsBlank(char16_t c)
 {
@@ -52,13 +48,11 @@ constexpr unsigned DigitValue(char16_t c)
     return static_cast<unsigned>(c - u'0');
 }
 
-// A decimal number as 0.<significant digits> x 10^scale. The digits stay in the text; the first
-// few are also kept as an integer for the common case.
+// A decimal number as 0.<significant digits> x 10^scale. The digits stay in the text.
 struct DecimalNumber
 {
     bool negative = false;
-    std::uint64_t leadingDigits = 0; // the first MaxExactDigits significant digits
-    std::size_t digitCount = 0;      // significant digits: from the first non-zero one on
+    std::size_t digitCount = 0; // significant digits: from the first non-zero one on
     std::int64_t scale = 0;
     std::u16string_view mantissa; // the digits and point as written
 };
@@ -103,8 +97,7 @@ bool ScanMantissa(Scanner &scanner, std::u16string_view text, DecimalNumber &num
                     --number.scale;
                 continue;
             }
-            if (number.digitCount++ < MaxExactDigits)
-                number.leadingDigits = number.leadingDigits * 10 + DigitValue(c);
+            ++number.digitCount;
             if (!afterPoint)
                 ++number.scale;
         } else if (scanner.at(u'.') && !afterPoint) {
@@ -224,35 +217,17 @@ DecimalNumber ScanNumber(std::u16string_view text)
     return number;
 }
 
-// The common case: at most 15 digits and a power of ten that doubles hold exactly. Both factors
-// are then exact, so the one rounding of the product or quotient is the correct one.
-bool ReadExactly(const DecimalNumber &number, double &magnitude)
-{
-    const std::int64_t powerOfTen = number.scale - static_cast<std::int64_t>(number.digitCount);
-    const auto largestPower = static_cast<std::int64_t>(detail::ExactPowersOfTen.size()) - 1;
-    if (number.digitCount > MaxExactDigits || powerOfTen > largestPower
-        || powerOfTen < -largestPower)
-        return false;
-    const auto mantissa = static_cast<double>(number.leadingDigits);
-    const double power = detail::ExactPowersOfTen[static_cast<std::size_t>(std::abs(powerOfTen))];
-    magnitude = powerOfTen < 0 ? mantissa / power : mantissa * power;
-    return true;
-}
-
-// Any other number: its significant digits and exponent, with the point removed, go to the C
-// library's correctly rounded conversion, however many digits there are; it gives infinity for a
-// number too large. (The text has no decimal point, so no locale can change its reading. The C
-// library rather than std::from_chars: the 32-bit MinGW C++ library's from_chars is off by one
-// in the last place for some 16-digit numbers.)
-double ReadByLibrary(const DecimalNumber &number)
+// The digits and exponent, with the point removed, as fast_float reads them: it gives the double
+// nearest to the number, however many digits it has, on every toolchain alike. It gives infinity
+// for a number too large.
+double ReadMagnitude(const DecimalNumber &number)
 {
     // Which double is nearest is decided by comparing the number with the halfway points between
     // doubles, and none has more than 768 significant digits (the most, (2^54 - 1) x 2^-1075, has
     // exactly 768). The number cut after its first 768 digits, with a last digit 1 standing for
     // any non-zero ones dropped, lies on the same side of every halfway point as the number: a
     // halfway point above it is at least one unit of the 768th digit above the cut, and one
-    // below is at most the cut. The library then reads a short text whatever the length of the
-    // number written.
+    // below is at most the cut. What is read is then short whatever the length of the text.
     constexpr std::size_t KeptDigits = 768;
     std::string canonical;
     canonical.reserve(KeptDigits + 24);
@@ -270,92 +245,22 @@ double ReadByLibrary(const DecimalNumber &number)
     const auto digits = static_cast<std::int64_t>(canonical.size());
     canonical += 'e';
     canonical += std::to_string(number.scale - digits);
-    return std::strtod(canonical.c_str(), nullptr);
-}
-
-// Digits at `at`, as many as there are: their count, and their value added after `value`.
-std::size_t TakeDigits(std::u16string_view text, std::size_t &at, std::uint64_t &value) noexcept
-{
-    const std::size_t first = at;
-    for (; at < text.size() && IsDigit(text[at]); ++at)
-        value = value * 10 + DigitValue(text[at]);
-    return at - first;
-}
-
-// The commonest texts, read in one pass: an ASCII sign or none, then digits with at most one
-// point, an exponent part of at most three digits or none, and nothing else, not even a blank.
-// Where the digits as a whole number are one a double holds (at most 2^53) and the power of ten
-// is one too, their product or quotient is rounded once, correctly: the double the full rules
-// give. For any other text there is no answer here, and the full rules decide.
-std::optional<double> ReadPlain(std::u16string_view text) noexcept
-{
-    constexpr std::size_t MostDigits = 19; // a whole number of 19 digits fits in 64 bits
-    constexpr std::uint64_t LargestExact = std::uint64_t{1} << 53;
-    constexpr std::size_t PlainExponentDigits = 3;
-    std::size_t at = 0;
-    bool negative = false;
-    if (at < text.size() && (text[at] == u'-' || text[at] == u'+'))
-        negative = text[at++] == u'-';
-    std::uint64_t digits = 0;
-    std::size_t count = TakeDigits(text, at, digits);
-    std::size_t decimals = 0;
-    if (at < text.size() && text[at] == u'.') {
-        ++at;
-        decimals = TakeDigits(text, at, digits);
-        count += decimals;
-    }
-    if (count == 0 || count > MostDigits)
-        return std::nullopt;
-    std::int64_t exponent = 0;
-    if (at < text.size()) {
-        if (text[at] != u'e' && text[at] != u'E')
-            return std::nullopt;
-        ++at;
-        const bool negativeExponent = at < text.size() && text[at] == u'-';
-        if (at < text.size() && (text[at] == u'-' || text[at] == u'+'))
-            ++at;
-        std::uint64_t magnitude = 0;
-        const std::size_t exponentDigits = TakeDigits(text, at, magnitude);
-        if (exponentDigits == 0 || exponentDigits > PlainExponentDigits || at != text.size())
-            return std::nullopt;
-        exponent = negativeExponent ? -static_cast<std::int64_t>(magnitude)
-                                    : static_cast<std::int64_t>(magnitude);
-    }
-    if (digits == 0)
-        return negative ? -0.0 : 0.0;
-    const std::int64_t powerOfTen = exponent - static_cast<std::int64_t>(decimals);
-    const auto largestPower = static_cast<std::int64_t>(detail::ExactPowersOfTen.size()) - 1;
-    if (digits > LargestExact || powerOfTen > largestPower || powerOfTen < -largestPower)
-        return std::nullopt;
-    const auto whole = static_cast<double>(digits);
-    const double power = detail::ExactPowersOfTen[static_cast<std::size_t>(std::abs(powerOfTen))];
-    const double magnitude = powerOfTen < 0 ? whole / power : whole * power;
-    return negative ? -magnitude : magnitude;
+    double magnitude = 0.0;
+    fast_float::from_chars(canonical.data(), canonical.data() + canonical.size(), magnitude);
+    return magnitude;
 }
 
 } // namespace
 
 double ReadNumber(std::u16string_view text)
 {
-    if (const std::optional<double> plain = ReadPlain(text))
-        return *plain;
-    return detail::ReadNumberInFull(text);
-}
-
-double detail::ReadNumberInFull(std::u16string_view text)
-{
     const DecimalNumber number = ScanNumber(text);
     const double zero = number.negative ? -0.0 : 0.0;
     if (number.digitCount == 0 || number.scale < ZeroScale)
         return zero;
-    if (number.scale > OverflowScale)
+    const double magnitude = number.scale > OverflowScale ? HUGE_VAL : ReadMagnitude(number);
+    if (std::isinf(magnitude))
         throw Error(ErrorKind::NumberTooLarge, text);
-    double magnitude = 0.0;
-    if (!ReadExactly(number, magnitude)) {
-        magnitude = ReadByLibrary(number);
-        if (std::isinf(magnitude))
-            throw Error(ErrorKind::NumberTooLarge, text);
-    }
     return number.negative ? -magnitude : magnitude;
 }
 

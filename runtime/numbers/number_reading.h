@@ -20,12 +20,4 @@ namespace tenvex {
 // subnormal number or zero. Runs in time linear in the length of the text.
 [[nodiscard]] double ReadNumber(std::u16string_view text);
 
-namespace detail {
-
-// ReadNumber without its shortcut for the commonest texts (a plain number of a few digits): the
-// same answer, or the same error, for every text.
-[[nodiscard]] double ReadNumberInFull(std::u16string_view text);
-
-} // namespace detail
-
 } // namespace tenvex

@@ -1,0 +1,215 @@
+// SPDX-License-Identifier: MIT
+#include "fifteen_digits.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <compare>
+#include <cstddef>
+
+namespace tenvex::detail {
+
+namespace {
+
+constexpr std::uint64_t FirstFifteenDigitNumber = 100'000'000'000'000;
+constexpr std::uint64_t FirstSixteenDigitNumber = 1'000'000'000'000'000;
+
+// A whole number in 32-bit limbs, least significant first. The largest held below is a
+// numerator of about 2^840 (a subnormal's significand times 5^338), well within 1024 bits.
+class BigNumber
+{
+public:
+    explicit BigNumber(std::uint64_t value) noexcept
+    {
+        m_limbs[0] = static_cast<std::uint32_t>(value);
+        m_limbs[1] = static_cast<std::uint32_t>(value >> 32);
+        m_size = m_limbs[1] != 0 ? 2 : 1;
+    }
+
+    void multiply(std::uint32_t factor) noexcept
+    {
+        std::uint64_t carry = 0;
+        for (std::size_t i = 0; i < m_size; ++i) {
+            carry += std::uint64_t{m_limbs[i]} * factor;
+            m_limbs[i] = static_cast<std::uint32_t>(carry);
+            carry >>= 32;
+        }
+        if (carry != 0)
+            m_limbs[m_size++] = static_cast<std::uint32_t>(carry);
+        else if (factor == 0)
+            m_size = 1;
+    }
+
+    void multiply(std::uint64_t factor) noexcept
+    {
+        if (factor >> 32 == 0)
+            return multiply(static_cast<std::uint32_t>(factor));
+        BigNumber high = *this;
+        high.multiply(static_cast<std::uint32_t>(factor >> 32));
+        high.shiftLeft(32);
+        multiply(static_cast<std::uint32_t>(factor));
+        add(high);
+    }
+
+    void multiplyByPowerOfFive(int exponent) noexcept
+    {
+        constexpr std::uint32_t FiveToThe13 = 1'220'703'125; // the largest power of 5 in 32 bits
+        for (; exponent >= 13; exponent -= 13)
+            multiply(FiveToThe13);
+        std::uint32_t rest = 1;
+        for (; exponent > 0; --exponent)
+            rest *= 5;
+        multiply(rest);
+    }
+
+    void shiftLeft(int bits) noexcept
+    {
+        const auto limbs = static_cast<std::size_t>(bits / 32);
+        const int within = bits % 32;
+        if (within != 0) {
+            std::uint32_t carry = 0;
+            for (std::size_t i = 0; i < m_size; ++i) {
+                const std::uint32_t limb = m_limbs[i];
+                m_limbs[i] = limb << within | carry;
+                carry = limb >> (32 - within);
+            }
+            if (carry != 0)
+                m_limbs[m_size++] = carry;
+        }
+        if (limbs != 0) {
+            std::copy_backward(m_limbs.begin(), m_limbs.begin() + m_size,
+                               m_limbs.begin() + m_size + limbs);
+            std::fill_n(m_limbs.begin(), limbs, 0);
+            m_size += limbs;
+        }
+    }
+
+    void add(const BigNumber &other) noexcept
+    {
+        std::uint64_t carry = 0;
+        m_size = std::max(m_size, other.m_size);
+        for (std::size_t i = 0; i < m_size; ++i) {
+            carry += std::uint64_t{m_limbs[i]} + other.m_limbs[i];
+            m_limbs[i] = static_cast<std::uint32_t>(carry);
+            carry >>= 32;
+        }
+        if (carry != 0)
+            m_limbs[m_size++] = static_cast<std::uint32_t>(carry);
+    }
+
+    // Requires other <= *this.
+    void subtract(const BigNumber &other) noexcept
+    {
+        std::uint32_t borrow = 0;
+        for (std::size_t i = 0; i < m_size; ++i) {
+            const std::uint64_t taken = std::uint64_t{other.m_limbs[i]} + borrow;
+            borrow = std::uint64_t{m_limbs[i]} < taken ? 1 : 0;
+            m_limbs[i] = static_cast<std::uint32_t>(std::uint64_t{m_limbs[i]} - taken);
+        }
+        while (m_size > 1 && m_limbs[m_size - 1] == 0)
+            --m_size;
+    }
+
+    friend std::strong_ordering operator<=>(const BigNumber &left, const BigNumber &right) noexcept
+    {
+        if (left.m_size != right.m_size)
+            return left.m_size <=> right.m_size;
+        for (std::size_t i = left.m_size; i-- > 0;) {
+            if (left.m_limbs[i] != right.m_limbs[i])
+                return left.m_limbs[i] <=> right.m_limbs[i];
+        }
+        return std::strong_ordering::equal;
+    }
+
+private:
+    std::array<std::uint32_t, 40> m_limbs{}; // zero beyond m_size, which add relies on
+    std::size_t m_size = 1;
+};
+
+// 10^0 to 10^22, the powers of ten a double holds exactly.
+constexpr auto ExactPowersOfTen = [] {
+    std::array<double, 23> powers{};
+    double power = 1.0;
+    for (double &entry : powers) {
+        entry = power;
+        power *= 10.0;
+    }
+    return powers;
+}();
+
+// magnitude x 10^power in doubles: within a few units of the whole part when that has about
+// fifteen digits, each of the at most sixteen steps rounding once.
+double ScaleApproximately(double magnitude, int power)
+{
+    constexpr int Step = 22;
+    for (; power > Step; power -= Step)
+        magnitude *= ExactPowersOfTen[Step];
+    for (; power < -Step; power += Step)
+        magnitude /= ExactPowersOfTen[Step];
+    const double factor = ExactPowersOfTen[static_cast<std::size_t>(std::abs(power))];
+    return power < 0 ? magnitude / factor : magnitude * factor;
+}
+
+// significand x 2^binaryExponent x 10^power, exactly, as its whole part and how the rest
+// compares with one half. The whole part is first estimated in doubles, then corrected against
+// the exact fraction numerator / denominator.
+struct Scaled
+{
+    std::uint64_t whole;
+    std::strong_ordering restToHalf;
+};
+
+Scaled ScaleExactly(double magnitude, std::uint64_t significand, int binaryExponent, int power)
+{
+    BigNumber numerator(significand);
+    BigNumber denominator(1);
+    if (power >= 0)
+        numerator.multiplyByPowerOfFive(power);
+    else
+        denominator.multiplyByPowerOfFive(-power);
+    const int twos = binaryExponent + power;
+    if (twos >= 0)
+        numerator.shiftLeft(twos);
+    else
+        denominator.shiftLeft(-twos);
+
+    auto whole = static_cast<std::uint64_t>(ScaleApproximately(magnitude, power));
+    BigNumber product = denominator;
+    product.multiply(whole);
+    for (; product > numerator; --whole)
+        product.subtract(denominator);
+    BigNumber rest = numerator;
+    rest.subtract(product);
+    for (; rest >= denominator; ++whole)
+        rest.subtract(denominator);
+    rest.shiftLeft(1);
+    return {whole, rest <=> denominator};
+}
+
+} // namespace
+
+FifteenDigits RoundToFifteenDigits(double magnitude)
+{
+    int binaryExponent = 0;
+    const double fraction = std::frexp(magnitude, &binaryExponent); // in [0.5, 1)
+    const auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    binaryExponent -= 53; // magnitude = significand x 2^binaryExponent, exactly
+    // floor(log10(2^(b - 1))) for magnitude in [2^(b-1), 2^b), 78913 / 2^18 being log10(2)
+    // closely enough: the decimal exponent, or one less; the loop settles it.
+    int exponent = ((binaryExponent + 52) * 78913) >> 18;
+    Scaled scaled = ScaleExactly(magnitude, significand, binaryExponent, 14 - exponent);
+    while (scaled.whole < FirstFifteenDigitNumber || scaled.whole >= FirstSixteenDigitNumber) {
+        exponent += scaled.whole < FirstFifteenDigitNumber ? -1 : 1;
+        scaled = ScaleExactly(magnitude, significand, binaryExponent, 14 - exponent);
+    }
+    std::uint64_t digits = scaled.whole;
+    if (std::is_gt(scaled.restToHalf) || (std::is_eq(scaled.restToHalf) && digits % 2 == 1))
+        ++digits;
+    if (digits == FirstSixteenDigitNumber) {
+        digits = FirstFifteenDigitNumber;
+        ++exponent;
+    }
+    return {digits, exponent};
+}
+
+} // namespace tenvex::detail
