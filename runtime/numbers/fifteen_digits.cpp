@@ -6,6 +6,7 @@
 #include <cmath>
 #include <compare>
 #include <cstddef>
+#include <cstring>
 
 namespace tenvex::detail {
 
@@ -15,7 +16,7 @@ constexpr std::uint64_t FirstFifteenDigitNumber = 100'000'000'000'000;
 constexpr std::uint64_t FirstSixteenDigitNumber = 1'000'000'000'000'000;
 
 // A whole number in 32-bit limbs, least significant first. The largest held below is a
-// numerator of about 2^840 (a subnormal's significand times 5^338), well within 1024 bits.
+// numerator below 2^840 (a significand of 53 bits times 5^338), well within 1024 bits.
 class BigNumber
 {
 public:
@@ -26,37 +27,30 @@ public:
         m_size = m_limbs[1] != 0 ? 2 : 1;
     }
 
-    void multiply(std::uint32_t factor) noexcept
-    {
-        std::uint64_t carry = 0;
-        for (std::size_t i = 0; i < m_size; ++i) {
-            carry += std::uint64_t{m_limbs[i]} * factor;
-            m_limbs[i] = static_cast<std::uint32_t>(carry);
-            carry >>= 32;
-        }
-        if (carry != 0)
-            m_limbs[m_size++] = static_cast<std::uint32_t>(carry);
-        else if (factor == 0)
-            m_size = 1;
-    }
-
+    // Each step's carry stays below 2^64: at most (2^32 - 1) x (2^32 - 1) + 2 (2^32 - 1).
     void multiply(std::uint64_t factor) noexcept
     {
-        if (factor >> 32 == 0)
-            return multiply(static_cast<std::uint32_t>(factor));
-        BigNumber high = *this;
-        high.multiply(static_cast<std::uint32_t>(factor >> 32));
-        high.shiftLeft(32);
-        multiply(static_cast<std::uint32_t>(factor));
-        add(high);
+        const std::uint64_t low = factor & 0xffff'ffff;
+        const std::uint64_t high = factor >> 32;
+        std::uint64_t carry = 0;
+        for (std::size_t i = 0; i < m_size; ++i) {
+            const std::uint64_t limb = m_limbs[i];
+            const std::uint64_t lowProduct = limb * low + (carry & 0xffff'ffff);
+            m_limbs[i] = static_cast<std::uint32_t>(lowProduct);
+            carry = (carry >> 32) + (lowProduct >> 32) + limb * high;
+        }
+        for (; carry != 0; carry >>= 32)
+            m_limbs[m_size++] = static_cast<std::uint32_t>(carry);
+        if (factor == 0)
+            m_size = 1;
     }
 
     void multiplyByPowerOfFive(int exponent) noexcept
     {
         constexpr std::uint32_t FiveToThe13 = 1'220'703'125; // the largest power of 5 in 32 bits
         for (; exponent >= 13; exponent -= 13)
-            multiply(FiveToThe13);
-        std::uint32_t rest = 1;
+            multiply(std::uint64_t{FiveToThe13});
+        std::uint64_t rest = 1;
         for (; exponent > 0; --exponent)
             rest *= 5;
         multiply(rest);
@@ -122,7 +116,7 @@ public:
     }
 
 private:
-    std::array<std::uint32_t, 40> m_limbs{}; // zero beyond m_size, which add relies on
+    std::array<std::uint32_t, 32> m_limbs{}; // zero beyond m_size, which add relies on
     std::size_t m_size = 1;
 };
 
@@ -151,15 +145,15 @@ double ScaleApproximately(double magnitude, int power)
 }
 
 // significand x 2^binaryExponent x 10^power, exactly, as its whole part and how the rest
-// compares with one half. The whole part is first estimated in doubles, then corrected against
-// the exact fraction numerator / denominator.
+// compares with one half: the estimate of the whole part, made in doubles, corrected against the
+// exact fraction numerator / denominator.
 struct Scaled
 {
     std::uint64_t whole;
     std::strong_ordering restToHalf;
 };
 
-Scaled ScaleExactly(double magnitude, std::uint64_t significand, int binaryExponent, int power)
+Scaled ScaleExactly(std::uint64_t significand, int binaryExponent, int power, double estimate)
 {
     BigNumber numerator(significand);
     BigNumber denominator(1);
@@ -173,12 +167,12 @@ Scaled ScaleExactly(double magnitude, std::uint64_t significand, int binaryExpon
     else
         denominator.shiftLeft(-twos);
 
-    auto whole = static_cast<std::uint64_t>(ScaleApproximately(magnitude, power));
+    auto whole = static_cast<std::uint64_t>(estimate);
     BigNumber product = denominator;
     product.multiply(whole);
     for (; product > numerator; --whole)
         product.subtract(denominator);
-    BigNumber rest = numerator;
+    BigNumber &rest = numerator;
     rest.subtract(product);
     for (; rest >= denominator; ++whole)
         rest.subtract(denominator);
@@ -190,17 +184,28 @@ Scaled ScaleExactly(double magnitude, std::uint64_t significand, int binaryExpon
 
 FifteenDigits RoundToFifteenDigits(double magnitude)
 {
-    int binaryExponent = 0;
-    const double fraction = std::frexp(magnitude, &binaryExponent); // in [0.5, 1)
-    const auto significand = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    binaryExponent -= 53; // magnitude = significand x 2^binaryExponent, exactly
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const auto biasedExponent = static_cast<int>(bits >> 52);
+    std::uint64_t significand = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biasedExponent != 0) // not subnormal
+        significand |= std::uint64_t{1} << 52;
+    // magnitude = significand x 2^binaryExponent, exactly
+    const int binaryExponent = std::max(biasedExponent, 1) - 1075;
     // floor(log10(2^(b - 1))) for magnitude in [2^(b-1), 2^b), 78913 / 2^18 being log10(2)
-    // closely enough: the decimal exponent, or one less; the loop settles it.
+    // closely enough: the decimal exponent, or one less, or less again for a subnormal; the loop
+    // settles it.
     int exponent = ((binaryExponent + 52) * 78913) >> 18;
-    Scaled scaled = ScaleExactly(magnitude, significand, binaryExponent, 14 - exponent);
+    double estimate = ScaleApproximately(magnitude, 14 - exponent);
+    if (estimate >= FirstSixteenDigitNumber) {
+        ++exponent;
+        estimate /= 10;
+    }
+    Scaled scaled = ScaleExactly(significand, binaryExponent, 14 - exponent, estimate);
     while (scaled.whole < FirstFifteenDigitNumber || scaled.whole >= FirstSixteenDigitNumber) {
         exponent += scaled.whole < FirstFifteenDigitNumber ? -1 : 1;
-        scaled = ScaleExactly(magnitude, significand, binaryExponent, 14 - exponent);
+        scaled = ScaleExactly(significand, binaryExponent, 14 - exponent,
+                              ScaleApproximately(magnitude, 14 - exponent));
     }
     std::uint64_t digits = scaled.whole;
     if (std::is_gt(scaled.restToHalf) || (std::is_eq(scaled.restToHalf) && digits % 2 == 1))

@@ -33,9 +33,10 @@ char *Append(char *out, const Text &text)
 // exponent form with at least two digits for the others, and no trailing zeros.
 NumberText WriteDigits(bool negative, FifteenDigits number)
 {
-    std::array<char, 16> digits; // every character read is written first
-    std::to_chars(digits.data(), digits.data() + digits.size(), number.digits);
-    std::string_view significant(digits.data(), SignificantDigits);
+    std::array<char, SignificantDigits> digits; // every character read is written first
+    for (auto place = digits.rbegin(); place != digits.rend(); ++place, number.digits /= 10)
+        *place = static_cast<char>('0' + number.digits % 10);
+    std::string_view significant(digits.data(), digits.size());
     significant = significant.substr(0, significant.find_last_not_of('0') + 1);
     const int exponent = number.exponent;
 

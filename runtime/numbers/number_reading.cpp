@@ -5,11 +5,12 @@
 #include "error.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <fast_float.h>
-#include <string>
 
 namespace tenvex {
 
@@ -229,24 +230,25 @@ double ReadMagnitude(const DecimalNumber &number)
     // halfway point above it is at least one unit of the 768th digit above the cut, and one
     // below is at most the cut. What is read is then short whatever the length of the text.
     constexpr std::size_t KeptDigits = 768;
-    std::string canonical;
-    canonical.reserve(KeptDigits + 24);
+    std::array<char, KeptDigits + 24> canonical; // every character read is written first
+    std::size_t size = 0;
     bool droppedNonZero = false;
     for (const char16_t c : number.mantissa) {
-        if (!IsDigit(c) || (c == u'0' && canonical.empty()))
+        if (!IsDigit(c) || (c == u'0' && size == 0))
             continue;
-        if (canonical.size() < KeptDigits)
-            canonical.push_back(static_cast<char>(c));
+        if (size < KeptDigits)
+            canonical[size++] = static_cast<char>(c);
         else
             droppedNonZero = droppedNonZero || c != u'0';
     }
     if (droppedNonZero)
-        canonical.push_back('1');
-    const auto digits = static_cast<std::int64_t>(canonical.size());
-    canonical += 'e';
-    canonical += std::to_string(number.scale - digits);
+        canonical[size++] = '1';
+    const std::int64_t exponent = number.scale - static_cast<std::int64_t>(size);
+    canonical[size++] = 'e';
+    char *const end
+        = std::to_chars(&canonical[size], canonical.data() + canonical.size(), exponent).ptr;
     double magnitude = 0.0;
-    fast_float::from_chars(canonical.data(), canonical.data() + canonical.size(), magnitude);
+    fast_float::from_chars(canonical.data(), end, magnitude);
     return magnitude;
 }
 
