@@ -10,6 +10,7 @@
 // lowered, a digit 1 put after it past as many zeros as the byte after says, or its digits cut.
 #include "error.h"
 #include "fuzz_input.h"
+#include "halfway_text.h"
 #include "number_reading.h"
 
 #include <bit>
@@ -18,61 +19,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <vector>
 
 namespace {
 
-// A whole number in base 10^9, least significant part first.
-using BigNumber = std::vector<std::uint32_t>;
-
-void Multiply(BigNumber &number, std::uint32_t factor)
-{
-    std::uint64_t carry = 0;
-    for (std::uint32_t &part : number) {
-        const std::uint64_t value = std::uint64_t{part} * factor + carry;
-        part = static_cast<std::uint32_t>(value % 1'000'000'000);
-        carry = value / 1'000'000'000;
-    }
-    if (carry > 0)
-        number.push_back(static_cast<std::uint32_t>(carry));
-}
-
-std::string Digits(const BigNumber &number)
-{
-    std::string digits = std::to_string(number.back());
-    for (auto part = number.rbegin() + 1; part != number.rend(); ++part) {
-        const std::string group = std::to_string(*part);
-        digits.append(9 - group.size(), '0').append(group);
-    }
-    return digits;
-}
-
-// The exact decimal of the midpoint between `value` (finite, positive) and the next double up:
-// its digits, and the power of ten of the last one.
+// The midpoint between `value` (finite, positive) and the next double up, moved a hair.
 std::string HalfwayText(double value, std::uint8_t move, std::uint8_t zeros)
 {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    const auto biased = static_cast<int>(bits >> 52);
-    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
-    if (biased != 0)
-        mantissa |= std::uint64_t{1} << 52;
-    // value = mantissa x 2^exponent; the midpoint is (2 mantissa + 1) x 2^(exponent - 1).
-    const int exponent = (biased == 0 ? 1 : biased) - 1075;
-    const std::uint64_t odd = 2 * mantissa + 1;
-    BigNumber number{static_cast<std::uint32_t>(odd % 1'000'000'000),
-                     static_cast<std::uint32_t>(odd / 1'000'000'000 % 1'000'000'000),
-                     static_cast<std::uint32_t>(odd / 1'000'000'000 / 1'000'000'000)};
-    while (number.size() > 1 && number.back() == 0)
-        number.pop_back();
-    int powerOfTen = 0;
-    for (int step = 0; step < exponent - 1; ++step)
-        Multiply(number, 2);
-    // x 2^-k = x 5^k / 10^k
-    for (int step = 0; step < 1 - exponent; ++step) {
-        Multiply(number, 5);
-        --powerOfTen;
-    }
-    std::string digits = Digits(number);
+    auto [digits, powerOfTen] = halfway::Midpoint(value);
     switch (move % 4) {
     case 0:
         break;
