@@ -67,7 +67,58 @@ as_root() {
 
 install() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        --allow-downgrades \
         "$@" >/dev/null
+}
+
+# The versions of the i386 packages that PACKAGE... needs that have an installed amd64 twin
+# (Multi-Arch: same: the two must be of one version), as arguments to apt-get install: the newest
+# version both architectures have, for both. The two lists lag each other now and then, the i386
+# security index most often, and the candidates then differ.
+twin_versions() {
+    local twins name best version
+    mapfile -t twins < <(apt-cache depends --recurse --no-recommends --no-suggests \
+        --no-conflicts --no-breaks --no-replaces --no-enhances "$@" 2>/dev/null |
+        grep -E '^[a-z0-9][^ ]*:i386$' | sort -u)
+    ((${#twins[@]})) || return 0
+    # One look-up each, for every package at once: what is installed, which twins are
+    # Multi-Arch: same, and the versions offered for both architectures. Every twin is named,
+    # since apt's resolver does not find a version both have by itself.
+    declare -A installed origin same offered
+    local package arch version source
+    while read -r package arch version source; do
+        [[ $arch == amd64 ]] || continue
+        installed[$package]=$version
+        origin[$package]="${source%% *} $version"
+    done < <(dpkg-query -W -f='${Package} ${Architecture} ${Version} ${source:Package}\n')
+    while read -r name; do same[$name]=1; done < <(apt-cache show --no-all-versions \
+        "${twins[@]}" | awk '/^Package:/ { name = $2 } /^Multi-Arch: same/ { print name }')
+    while read -r name version; do offered[$name]+=" $version"; done < <(apt-cache madison \
+        "${twins[@]}" "${twins[@]%:i386}" | awk -F' [|] ' '{ sub(/:i386$/, "", $1);
+            n = split($3, where, " "); print $1, where[n - 1], $2 }' | sort -u |
+        awk '{ seen[$1 " " $3]++ } seen[$1 " " $3] == 2 { print $1, $3 }')
+    declare -A siblings # what the same source built at the same version moves along with a twin
+    for name in "${!same[@]}"; do
+        [[ -v installed[$name] && -v offered[$name] ]] || continue
+        best=
+        for version in ${offered[$name]}; do
+            if [[ -z $best ]] || dpkg --compare-versions "$version" gt "$best"; then
+                best=$version
+            fi
+        done
+        echo "$name:amd64=$best $name:i386=$best"
+        [[ $best == "${installed[$name]}" ]] && continue
+        for package in "${!origin[@]}"; do
+            [[ ${origin[$package]} == "${origin[$name]}" && ! -v same[$package] ]] &&
+                siblings[$package]=$best
+        done
+    done
+    # A development package requires its library's exact version: it moves too, where it can.
+    ((${#siblings[@]})) || return 0
+    apt-cache madison "${!siblings[@]}" | awk -F' [|] ' '{ gsub(/ /, "", $1); print $1, $2 }' |
+        while read -r package version; do
+            [[ ${siblings[$package]} == "$version" ]] && echo "$package:amd64=$version"
+        done | sort -u
 }
 
 if ((${#missing[@]} + ${#missing_optional[@]})); then
@@ -90,7 +141,8 @@ if ((${#missing[@]} + ${#missing_optional[@]})); then
         sleep 15
     done
     ((${#missing[@]} == 0)) || install "${missing[@]}"
-    if ((${#missing_optional[@]})) && ! install "${missing_optional[@]}"; then
+    if ((${#missing_optional[@]})) && ! install "${missing_optional[@]}" \
+        $(twin_versions "${missing_optional[@]}"); then
         echo "install-deps: could not install ${missing_optional[*]}; the tests that need it" \
             "will be skipped" >&2
     fi
