@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility.h"
 
+#include "form.h"
 #include "result_label.h"
 
 #include <QAbstractItemView>
@@ -67,12 +68,16 @@ public:
 
     using QAccessibleWidget::text; // its name and description, as for any widget
 
-    // The text interface, on the whole caption. Nothing in it is selected or has a cursor.
+    // The text interface, on the whole caption. Nothing in it is selected or has a cursor. A
+    // part of it is a copy, made outside any handler, so guarded as a handler is.
     QString text(int startOffset, int endOffset) const override
     {
-        return caption().mid(startOffset, endOffset - startOffset);
+        QString part;
+        RunGuarded(label().form(),
+                   [&] { part = label().caption().mid(startOffset, endOffset - startOffset); });
+        return part;
     }
-    int characterCount() const override { return static_cast<int>(caption().size()); }
+    int characterCount() const override { return static_cast<int>(label().caption().size()); }
     void selection(int, int *startOffset, int *endOffset) const override
     {
         *startOffset = *endOffset = 0;
@@ -93,9 +98,9 @@ public:
     }
 
 private:
-    [[nodiscard]] QString caption() const
+    [[nodiscard]] const ResultLabel &label() const
     {
-        return static_cast<const ResultLabel *>(widget())->caption();
+        return *static_cast<const ResultLabel *>(widget());
     }
 };
 

@@ -155,8 +155,11 @@ QtForm::QtForm(const FormDescription &description, ErrorReporter reportError, QW
     m_widgets.reserve(description.controls.size());
     for (const ControlDescription &control : description.controls)
         createControl(control);
-    for (std::size_t index = 0; index < m_widgets.size(); ++index)
-        setText(description.controls[index].name, description.controls[index].text);
+    // The first texts, the result's shortened to fit, are code of ours run outside any handler.
+    RunGuarded(*this, [this] {
+        for (std::size_t index = 0; index < m_widgets.size(); ++index)
+            setText(m_description.controls[index].name, m_description.controls[index].text);
+    });
 
     QWidget *previous = nullptr;
     for (const std::size_t index : ControlsByTabIndex(description)) {
@@ -238,7 +241,9 @@ void QtForm::paintEvent(QPaintEvent *event) noexcept
         return;
     m_iconSent = true;
     RunGuarded(*this, [this] {
-        QTimer::singleShot(0, this, [this] { setWindowIcon(ProgramIcon(IconSizes)); });
+        QTimer::singleShot(0, this, [this] {
+            RunGuarded(*this, [this] { setWindowIcon(ProgramIcon(IconSizes)); });
+        });
     });
 }
 

@@ -22,7 +22,8 @@ class ResultLabel : public QLabel
 public:
     ResultLabel(Form &form, QWidget *parent);
 
-    [[nodiscard]] QString caption() const { return m_caption; }
+    [[nodiscard]] const QString &caption() const { return m_caption; }
+    [[nodiscard]] Form &form() const { return m_form; }
     void setCaption(const QString &caption);
 
     // The text shown: the caption itself where it fits.

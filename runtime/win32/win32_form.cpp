@@ -225,7 +225,8 @@ bool Win32Form::createControl(std::size_t place)
             return false;
         made.handle = made.output->handle();
         setFont(place);
-        made.output->setCaption(control.text);
+        // The first caption, shortened to fit, is code of ours run outside any handler.
+        RunGuarded(*this, [&] { made.output->setCaption(control.text); });
         return true;
     }
     const WindowKind kind = KindOf(control);
