@@ -15,6 +15,17 @@ namespace {
 constexpr std::uint64_t FirstFifteenDigitNumber = 100'000'000'000'000;
 constexpr std::uint64_t FirstSixteenDigitNumber = 1'000'000'000'000'000;
 
+// 5^0 to 5^27, the powers of five in 64 bits.
+constexpr auto PowersOfFive = [] {
+    std::array<std::uint64_t, 28> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t &entry : powers) {
+        entry = power;
+        power *= 5;
+    }
+    return powers;
+}();
+
 // A whole number in 32-bit limbs, least significant first. The largest held below is a
 // numerator below 2^840 (a significand of 53 bits times 5^338), well within 1024 bits.
 class BigNumber
@@ -26,6 +37,14 @@ public:
         m_limbs[1] = static_cast<std::uint32_t>(value >> 32);
         m_size = m_limbs[1] != 0 ? 2 : 1;
     }
+
+    // Only the limbs in use are copied, and only they are ever read.
+    BigNumber(const BigNumber &other) noexcept
+        : m_size(other.m_size)
+    {
+        std::copy_n(other.m_limbs.begin(), m_size, m_limbs.begin());
+    }
+    BigNumber &operator=(const BigNumber &) = delete;
 
     // Each step's carry stays below 2^64: at most (2^32 - 1) x (2^32 - 1) + 2 (2^32 - 1).
     void multiply(std::uint64_t factor) noexcept
@@ -47,13 +66,10 @@ public:
 
     void multiplyByPowerOfFive(int exponent) noexcept
     {
-        constexpr std::uint32_t FiveToThe13 = 1'220'703'125; // the largest power of 5 in 32 bits
-        for (; exponent >= 13; exponent -= 13)
-            multiply(std::uint64_t{FiveToThe13});
-        std::uint64_t rest = 1;
-        for (; exponent > 0; --exponent)
-            rest *= 5;
-        multiply(rest);
+        constexpr int Largest = static_cast<int>(PowersOfFive.size()) - 1;
+        for (; exponent > Largest; exponent -= Largest)
+            multiply(PowersOfFive[Largest]);
+        multiply(PowersOfFive[static_cast<std::size_t>(exponent)]);
     }
 
     void shiftLeft(int bits) noexcept
@@ -78,25 +94,13 @@ public:
         }
     }
 
-    void add(const BigNumber &other) noexcept
-    {
-        std::uint64_t carry = 0;
-        m_size = std::max(m_size, other.m_size);
-        for (std::size_t i = 0; i < m_size; ++i) {
-            carry += std::uint64_t{m_limbs[i]} + other.m_limbs[i];
-            m_limbs[i] = static_cast<std::uint32_t>(carry);
-            carry >>= 32;
-        }
-        if (carry != 0)
-            m_limbs[m_size++] = static_cast<std::uint32_t>(carry);
-    }
-
     // Requires other <= *this.
     void subtract(const BigNumber &other) noexcept
     {
         std::uint32_t borrow = 0;
         for (std::size_t i = 0; i < m_size; ++i) {
-            const std::uint64_t taken = std::uint64_t{other.m_limbs[i]} + borrow;
+            const std::uint64_t taken
+                = (i < other.m_size ? std::uint64_t{other.m_limbs[i]} : 0) + borrow;
             borrow = std::uint64_t{m_limbs[i]} < taken ? 1 : 0;
             m_limbs[i] = static_cast<std::uint32_t>(std::uint64_t{m_limbs[i]} - taken);
         }
@@ -116,7 +120,7 @@ public:
     }
 
 private:
-    std::array<std::uint32_t, 32> m_limbs{}; // zero beyond m_size, which add relies on
+    std::array<std::uint32_t, 32> m_limbs; // those from m_size on are never read
     std::size_t m_size = 1;
 };
 

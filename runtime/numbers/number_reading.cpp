@@ -49,12 +49,24 @@ constexpr unsigned DigitValue(char16_t c)
     return static_cast<unsigned>(c - u'0');
 }
 
-// A decimal number as 0.<significant digits> x 10^scale. The digits stay in the text.
+// Which double is nearest is decided by comparing the number with the halfway points between
+// doubles, and none has more than 768 significant digits (the most, (2^54 - 1) x 2^-1075, has
+// exactly 768). The number cut after its first 768 digits, with a last digit 1 standing for any
+// non-zero ones dropped, lies on the same side of every halfway point as the number: a halfway
+// point above it is at least one unit of the 768th digit above the cut, and one below is at most
+// the cut. What is read is then short whatever the length of the text.
+constexpr std::size_t KeptDigits = 768;
+
+// A decimal number as 0.<significant digits> x 10^scale, its digits kept in ASCII as they are
+// scanned: the first KeptDigits, and whether any dropped after them is not zero.
 struct DecimalNumber
 {
     bool negative = false;
-    std::size_t digitCount = 0; // significant digits: from the first non-zero one on
     std::int64_t scale = 0;
+    std::size_t digitCount = 0; // significant digits kept: from the first non-zero one on
+    bool droppedNonZero = false;
+    // Room after the digits for the one standing for those dropped, and an exponent.
+    std::array<char, KeptDigits + 24> digits;
     std::u16string_view mantissa; // the digits and point as written
 };
 
@@ -98,7 +110,10 @@ bool ScanMantissa(Scanner &scanner, std::u16string_view text, DecimalNumber &num
                     --number.scale;
                 continue;
             }
-            ++number.digitCount;
+            if (number.digitCount < KeptDigits)
+                number.digits[number.digitCount++] = static_cast<char>(c);
+            else
+                number.droppedNonZero = number.droppedNonZero || c != u'0';
             if (!afterPoint)
                 ++number.scale;
         } else if (scanner.at(u'.') && !afterPoint) {
@@ -218,37 +233,21 @@ DecimalNumber ScanNumber(std::u16string_view text)
     return number;
 }
 
-// The digits and exponent, with the point removed, as fast_float reads them: it gives the double
-// nearest to the number, however many digits it has, on every toolchain alike. It gives infinity
-// for a number too large.
-double ReadMagnitude(const DecimalNumber &number)
+// The digits kept and the exponent, as fast_float reads them: it gives the double nearest to the
+// number, however many digits it has, on every toolchain alike. It gives infinity for a number
+// too large.
+double ReadMagnitude(DecimalNumber &number)
 {
-    // Which double is nearest is decided by comparing the number with the halfway points between
-    // doubles, and none has more than 768 significant digits (the most, (2^54 - 1) x 2^-1075, has
-    // exactly 768). The number cut after its first 768 digits, with a last digit 1 standing for
-    // any non-zero ones dropped, lies on the same side of every halfway point as the number: a
-    // halfway point above it is at least one unit of the 768th digit above the cut, and one
-    // below is at most the cut. What is read is then short whatever the length of the text.
-    constexpr std::size_t KeptDigits = 768;
-    std::array<char, KeptDigits + 24> canonical; // every character read is written first
-    std::size_t size = 0;
-    bool droppedNonZero = false;
-    for (const char16_t c : number.mantissa) {
-        if (!IsDigit(c) || (c == u'0' && size == 0))
-            continue;
-        if (size < KeptDigits)
-            canonical[size++] = static_cast<char>(c);
-        else
-            droppedNonZero = droppedNonZero || c != u'0';
-    }
-    if (droppedNonZero)
-        canonical[size++] = '1';
+    std::size_t size = number.digitCount;
+    if (number.droppedNonZero)
+        number.digits[size++] = '1';
     const std::int64_t exponent = number.scale - static_cast<std::int64_t>(size);
-    canonical[size++] = 'e';
-    char *const end
-        = std::to_chars(&canonical[size], canonical.data() + canonical.size(), exponent).ptr;
+    number.digits[size++] = 'e';
+    const char *const end
+        = std::to_chars(&number.digits[size], number.digits.data() + number.digits.size(), exponent)
+              .ptr;
     double magnitude = 0.0;
-    fast_float::from_chars(canonical.data(), end, magnitude);
+    fast_float::from_chars(number.digits.data(), end, magnitude);
     return magnitude;
 }
 
@@ -256,7 +255,7 @@ double ReadMagnitude(const DecimalNumber &number)
 
 double ReadNumber(std::u16string_view text)
 {
-    const DecimalNumber number = ScanNumber(text);
+    DecimalNumber number = ScanNumber(text);
     const double zero = number.negative ? -0.0 : 0.0;
     if (number.digitCount == 0 || number.scale < ZeroScale)
         return zero;
