@@ -23,10 +23,9 @@ constexpr int SignificantDigits = 15;
 constexpr FifteenDigits RoundedPastLargest{179'769'313'486'232, 308};
 constexpr FifteenDigits LargestWritable{179'769'313'486'231, 308};
 
-template<typename Text>
-char *Append(char *out, const Text &text)
+char *Append(char *out, std::string_view text)
 {
-    return std::copy(std::begin(text), std::end(text), out);
+    return std::copy(text.begin(), text.end(), out);
 }
 
 // The text %.15G makes of a number's fifteen digits: fixed notation for exponents from -4 to 14,

@@ -181,7 +181,6 @@ int main(int argc, char **argv)
     EmitBelowOverflow();
     constexpr double SmallestNormal = std::numeric_limits<double>::min();
     EmitMidpointsFrom(std::numeric_limits<double>::denorm_min(), 1'500);
-    EmitMidpointsFrom(std::nextafter(SmallestNormal, 0.0) * (1 - 0x1p-40), 1);
     EmitMidpointsFrom(std::nextafter(SmallestNormal, 0.0), 1'500);
     double belowLargest = std::numeric_limits<double>::max();
     for (int i = 0; i < 1'500; ++i)
