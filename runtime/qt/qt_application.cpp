@@ -36,14 +36,37 @@ bool NoDisplay()
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// The display variables that are set, as `DISPLAY=":1"`, for saying which display could not be
+// opened.
+QString DisplaysNamed()
+{
+    QStringList named;
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            named << QStringLiteral("%1=\"%2\"")
+                         .arg(QLatin1String(variable), qEnvironmentVariable(variable));
+    }
+    return named.join(QStringLiteral(", "));
+}
+
 // Qt ends a program whose window system it cannot start with a fatal message and abort(). Say so
-// instead, plainly and in one or two lines, and end with a failure status: without a display,
-// that there is none; otherwise what Qt said of it, such as a platform that is not installed and
-// the ones that are.
+// instead, plainly, and end with a failure status. Where a platform was found but could not be
+// loaded, or none was asked for and there is no display, the display is what failed: one line
+// names it. Otherwise the platform asked for is not there: what Qt said of it, and the ones that
+// are, in two lines.
 [[noreturn]] void ReportNoWindowSystem(const QString &fatal)
 {
     if (NoDisplay()) {
         std::fputs("tenvex: no display could be opened; run it in a graphical session.\n", stderr);
+        std::_Exit(1);
+    }
+    // Qt's own words for a platform that is installed but cannot start.
+    const QLatin1String foundButNotLoaded("even though it was found");
+    if (fatal.contains(foundButNotLoaded)
+        || !StartupMessages().filter(foundButNotLoaded).isEmpty()) {
+        std::fprintf(stderr,
+                     "tenvex: no display could be opened at %s; run it in a graphical session.\n",
+                     qPrintable(DisplaysNamed()));
         std::_Exit(1);
     }
     const QStringList lines = fatal.split(u'\n', Qt::SkipEmptyParts);
