@@ -53,6 +53,19 @@ ResultView ResultViewOf(std::u16string_view caption,
     return view;
 }
 
+std::u16string UnbrokenQuotes(std::u16string_view message)
+{
+    std::u16string shown(message);
+    bool quoted = false;
+    for (char16_t &c : shown) {
+        if (c == u'"')
+            quoted = !quoted;
+        else if (quoted && c == u' ')
+            c = u'\u00A0';
+    }
+    return shown;
+}
+
 void RaiseEvent(Form &form, const FormDescription &description, std::u16string_view source,
                 EventKind event) noexcept
 {

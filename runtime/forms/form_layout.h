@@ -38,6 +38,13 @@ inline constexpr int TwipsPerInch = 1440;
     return control.kind == ControlKind::Label && control.border == Border::FixedSingle;
 }
 
+// The name a message gives a control: the one screen readers read, else its name in the
+// description.
+[[nodiscard]] constexpr std::u16string_view DisplayName(const ControlDescription &control)
+{
+    return control.accessibleName.empty() ? control.name : control.accessibleName;
+}
+
 // Labels and frames never take the focus; the other kinds are in the tab order.
 [[nodiscard]] constexpr bool TakesFocus(ControlKind kind)
 {
@@ -111,6 +118,10 @@ struct ResultView
 
 [[nodiscard]] ResultView ResultViewOf(std::u16string_view caption,
                                       const std::function<bool(std::u16string_view)> &fits);
+
+// A message as a dialog shows it: every blank inside a pair of double quotes is a no-break space,
+// so that a quoted name or number is never broken across lines, whatever the dialog's width.
+[[nodiscard]] std::u16string UnbrokenQuotes(std::u16string_view message);
 
 // Runs every handler the description binds to `event` of `source`, each through RunHandler.
 void RaiseEvent(Form &form, const FormDescription &description, std::u16string_view source,

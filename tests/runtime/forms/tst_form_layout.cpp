@@ -212,6 +212,31 @@ INSTANTIATE_TEST_SUITE_P(Captions, ResultViewTest,
                                                  {u"1.23456\u2026E+15", u"1.23456789012346E+15"}}),
                          RowName());
 
+struct MessageRow
+{
+    const char *name;
+    std::u16string_view message;
+    std::u16string_view shown;
+};
+
+class UnbrokenQuotesTest : public testing::TestWithParam<MessageRow>
+{};
+
+TEST_P(UnbrokenQuotesTest, BlanksInQuotesDoNotBreak)
+{
+    EXPECT_EQ(tenvex::UnbrokenQuotes(GetParam().message), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Messages, UnbrokenQuotesTest,
+    testing::Values(MessageRow{"two_names", u"as in \"Kilo (K)\" and \"milli (m)\".",
+                               u"as in \"Kilo\u00A0(K)\" and \"milli\u00A0(m)\"."},
+                    MessageRow{"quantity", u"The quantity \"2.5 kV x\" is",
+                               u"The quantity \"2.5\u00A0kV\u00A0x\" is"},
+                    MessageRow{"no_quotes", u"The result is too large", u"The result is too large"},
+                    MessageRow{"unclosed", u"holds \"a b", u"holds \"a\u00A0b"}),
+    RowName());
+
 int Runs = 0;
 
 void CountRun(Form &)
