@@ -87,15 +87,22 @@ void ResultLabel::keyPressEvent(QKeyEvent *event) noexcept
         RunGuarded(m_form, [this] { copyCaption(); });
         return;
     }
-    QLabel::keyPressEvent(event);
+    QLabel::keyPressEvent(event); // Ctrl+A selects the text shown
+    takeSelection();
 }
 
 void ResultLabel::mouseReleaseEvent(QMouseEvent *event) noexcept
 {
     QLabel::mouseReleaseEvent(event);
+    takeSelection();
+}
+
+// A part of a shortened form is not the number: a selection, made with the mouse or with Ctrl+A,
+// is always the whole result, and so is the primary selection it makes.
+void ResultLabel::takeSelection() noexcept
+{
     if (!hasSelectedText())
         return;
-    // A part of a shortened form is not the number: the selection is always the whole result.
     RunGuarded(m_form, [this] {
         setSelection(0, static_cast<int>(text().size()));
         QClipboard *clipboard = QApplication::clipboard();

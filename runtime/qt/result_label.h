@@ -39,6 +39,7 @@ protected:
 private:
     void updateShownText();
     void copyCaption() const;
+    void takeSelection() noexcept;
 
     Form &m_form;
     QString m_caption;
