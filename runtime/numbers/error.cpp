@@ -3,6 +3,8 @@
 
 #include "characters.h"
 
+#include <string>
+
 namespace tenvex {
 
 namespace {
@@ -53,6 +55,14 @@ std::u16string UnknownPrefixMessage(std::u16string_view box, std::u16string_view
           u" as in \"Kilo (K)\" and \"milli (m)\".";
 }
 
+std::u16string TooLongMessage(std::u16string_view box)
+{
+    const std::string limit = std::to_string(TextLengthLimit);
+    return u"The " + std::u16string(box) + u" box holds at most "
+        + std::u16string(limit.begin(), limit.end())
+        + u" characters: the text was not put in, and the box keeps what it had.";
+}
+
 } // namespace
 
 Error::Error(ErrorKind kind, std::u16string_view text)
@@ -81,6 +91,8 @@ const char *Error::what() const noexcept
         return "floating-point error";
     case ErrorKind::NoSuchControl:
         return "no such control";
+    case ErrorKind::TextTooLong:
+        return "text too long";
     }
     return "error";
 }
@@ -116,6 +128,8 @@ std::u16string ErrorMessage(const Error &error)
         return std::u16string(u"The result is too large in size: the calculation overflowed.");
     case ErrorKind::NoSuchControl:
         return u"The window has no control named " + Quoted(text) + u'.';
+    case ErrorKind::TextTooLong:
+        return TooLongMessage(text);
     }
     return std::u16string(UnexpectedErrorMessage());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -19,7 +20,13 @@ enum class ErrorKind {
     UnknownToPrefix,    // the target prefix name matches no prefix
     FloatingPointError, // an arithmetic step overflowed, divided by zero or was invalid
     NoSuchControl,      // a handler asked for a control the window does not have
+    TextTooLong,        // a change would make a text box's text longer than it may be
 };
+
+// The most UTF-16 units a text box holds: far beyond any quantity (the longest number written in
+// full has 767 significant digits), and few enough that every platform's box stays responsive.
+// A change that would go beyond it is refused whole, and the box keeps its text.
+inline constexpr std::size_t TextLengthLimit = 250'000;
 
 // The one exception type of the program's own errors. It is caught in one place only, where an
 // event is handed to its handler, and reported there with ErrorMessage().

@@ -3,6 +3,7 @@
 
 #include "accessible_control.h"
 #include "control_ids.h"
+#include "error.h"
 #include "form_layout.h"
 #include "version.h"
 #include "win32_text.h"
@@ -239,7 +240,7 @@ bool Win32Form::createControl(std::size_t place)
         return false;
     setFont(place);
     if (control.kind == ControlKind::TextBox)
-        SendMessageW(made.handle, EM_SETLIMITTEXT, 0, 0); // no limit
+        SendMessageW(made.handle, EM_SETLIMITTEXT, TextLengthLimit, 0);
     for (const std::u16string_view entry : control.listEntries)
         SendMessageW(made.handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(entry).c_str()));
     if (control.kind == ControlKind::ComboBox)
@@ -473,7 +474,9 @@ void Win32Form::onCommand(int id, int notification)
 
 // A combo box's list, when it opens, selects the first entry that begins with the typed text in
 // any letter case, and would put that entry in place of the text when it closes: "m" would
-// become "Mega (M)". The text stays as typed unless the user picks an entry in the list.
+// become "Mega (M)". The text stays as typed unless the user picks an entry in the list. An entry
+// picked with the keys changes the selection while the list is open; one picked with the mouse
+// closes the list first and changes the selection after, before the posted restore is handled.
 void Win32Form::onComboBoxNotification(std::size_t place, int notification)
 {
     Control &control = m_controls[place];
@@ -482,6 +485,7 @@ void Win32Form::onComboBoxNotification(std::size_t place, int notification)
     case CBN_DROPDOWN:
         control.typed = WindowText(control.handle);
         control.picked = false;
+        control.closing = false;
         break;
     case CBN_EDITCHANGE:
         if (open) {
@@ -490,15 +494,17 @@ void Win32Form::onComboBoxNotification(std::size_t place, int notification)
         }
         break;
     case CBN_SELCHANGE:
-        control.picked = control.picked || open;
+        control.picked = control.picked || open || control.closing;
         break;
     case CBN_SELENDCANCEL:
         control.picked = false;
         break;
     case CBN_CLOSEUP:
         // After the list has done all it does on closing.
-        if (!control.picked)
+        if (!control.picked) {
+            control.closing = true;
             PostMessageW(m_window, RestoreTypedText, place, 0);
+        }
         break;
     default:
         break;
@@ -608,16 +614,31 @@ bool Win32Form::handleControlMessage(std::size_t place, HWND window, UINT messag
     case WM_PASTE:
         if (control.kind != ControlKind::TextBox && control.kind != ControlKind::ComboBox)
             return false;
-        if (const std::optional<std::wstring> pasted = ClipboardText(window)) {
-            SendMessageW(window, EM_REPLACESEL, TRUE,
-                         reinterpret_cast<LPARAM>(OneLine(*pasted).c_str()));
-            result = 0;
-            return true;
-        }
-        return false;
+        // Refused or pasted, the paste is ours: the box's own would take part of a long text.
+        RunGuarded(*this, [&] { pasteOneLine(window, control); });
+        result = 0;
+        return true;
     default:
         return false;
     }
+}
+
+// The clipboard's text in place of the field's selection, every line kept; refused whole where it
+// would make a text box's text longer than it may be.
+void Win32Form::pasteOneLine(HWND field, const ControlDescription &control)
+{
+    const std::optional<std::wstring> pasted = ClipboardText(field);
+    if (!pasted)
+        return;
+    const std::wstring line = OneLine(*pasted);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    const auto kept = static_cast<std::size_t>(GetWindowTextLengthW(field)) - (end - start);
+    if (control.kind == ControlKind::TextBox && kept + line.size() > TextLengthLimit)
+        throw Error(ErrorKind::TextTooLong, DisplayName(control));
+    SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
 }
 
 LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -639,8 +660,12 @@ LRESULT Win32Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case RestoreTypedText: {
         const auto place = static_cast<std::size_t>(wParam);
-        if (place < m_controls.size())
-            setText(m_description.controls[place].name, m_controls[place].typed);
+        if (place >= m_controls.size())
+            return 0;
+        Control &control = m_controls[place];
+        if (control.closing && !control.picked)
+            setText(m_description.controls[place].name, control.typed);
+        control.closing = false;
         return 0;
     }
     case WM_CLOSE:

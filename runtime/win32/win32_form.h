@@ -59,10 +59,11 @@ private:
     {
         HWND handle = nullptr;
         std::unique_ptr<OutputBox> output; // for an output box, which owns its handle's text
-        // A combo box's text as the user typed it, and whether they picked an entry since its
-        // list opened.
+        // A combo box's text as the user typed it, whether they picked an entry since its list
+        // opened, and whether its list has closed with the typed text still to be put back.
         std::u16string typed;
         bool picked = false;
+        bool closing = false;
         // In front of the control's procedure, and of its field's for a combo box.
         WindowHook hook;
         WindowHook fieldHook;
@@ -77,6 +78,7 @@ private:
                                             WPARAM wParam, LPARAM lParam, LRESULT &result);
     void onCommand(int id, int notification);
     void onComboBoxNotification(std::size_t place, int notification);
+    void pasteOneLine(HWND field, const ControlDescription &control);
     [[nodiscard]] LRESULT onCtlColorStatic(HDC context, HWND control);
     void onDpiChanged(UINT dpi, const RECT &suggested);
 

@@ -57,6 +57,9 @@ INSTANTIATE_TEST_SUITE_P(
                    u"The To prefix box holds \"\", which is not a prefix name. Choose a name from"
                    u" the list; names are case-sensitive, as in \"Kilo (K)\" and"
                    u" \"milli (m)\"."},
+        MessageRow{"text_too_long", ErrorKind::TextTooLong, u"Quantity",
+                   u"The Quantity box holds at most 250000 characters: the text was not put in,"
+                   u" and the box keeps what it had."},
         MessageRow{"too_large", ErrorKind::NumberTooLarge, u"1e309",
                    u"The quantity \"1e309\" is too large in size: numbers must lie between about "
                    u"-1.79E+308"
