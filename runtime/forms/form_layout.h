@@ -45,6 +45,23 @@ inline constexpr int TwipsPerInch = 1440;
     return control.accessibleName.empty() ? control.name : control.accessibleName;
 }
 
+// What screen readers get of an output box, the same on every platform: a read-only text named by
+// its accessible name, whose value and text are the whole caption, never the shortened form shown,
+// and which has no description. A new caption is announced wherever the focus is, unless it is
+// empty: a result cleared by an edit of the input is no news.
+struct AccessibleOutput
+{
+    std::u16string_view name;
+    std::u16string_view value;
+    bool announced;
+};
+
+[[nodiscard]] constexpr AccessibleOutput AccessibleOutputOf(const ControlDescription &control,
+                                                            std::u16string_view caption)
+{
+    return {DisplayName(control), caption, !caption.empty()};
+}
+
 // Labels and frames never take the focus; the other kinds are in the tab order.
 [[nodiscard]] constexpr bool TakesFocus(ControlKind kind)
 {

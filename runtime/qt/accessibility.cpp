@@ -2,6 +2,8 @@
 #include "accessibility.h"
 
 #include "form.h"
+#include "form_layout.h"
+#include "qt_text.h"
 #include "result_label.h"
 
 #include <QAbstractItemView>
@@ -57,16 +59,35 @@ class AccessibleResult final : public QAccessibleWidget, public QAccessibleTextI
 {
 public:
     explicit AccessibleResult(ResultLabel *label)
-        : QAccessibleWidget(label, QAccessible::StaticText)
+        : QAccessibleWidget(label, QAccessible::EditableText)
     {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.editable = false;
+        return state;
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        QString text;
+        RunGuarded(label().form(), [&] {
+            const AccessibleOutput output = label().accessibleOutput();
+            if (kind == QAccessible::Name)
+                text = ToQString(output.name);
+            else if (kind == QAccessible::Value)
+                text = ToQString(output.value);
+        });
+        return text;
+    }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
         return type == QAccessible::TextInterface ? static_cast<QAccessibleTextInterface *>(this)
                                                   : QAccessibleWidget::interface_cast(type);
     }
-
-    using QAccessibleWidget::text; // its name and description, as for any widget
 
     // The text interface, on the whole caption. Nothing in it is selected or has a cursor. A
     // part of it is a copy, made outside any handler, so guarded as a handler is.
@@ -91,9 +112,11 @@ public:
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint &) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *startOffset, int *endOffset) const override
+    // One run without attributes, the whole text: a reader that walks the runs reaches its end.
+    QString attributes(int, int *startOffset, int *endOffset) const override
     {
-        *startOffset = *endOffset = offset;
+        *startOffset = 0;
+        *endOffset = characterCount();
         return {};
     }
 
@@ -109,11 +132,28 @@ QAccessibleInterface *AccessibleInterface(const QString &, QObject *object)
 {
     if (auto *result = qobject_cast<ResultLabel *>(object))
         return new AccessibleResult(result);
+    if (auto *announcement = qobject_cast<Announcement *>(object))
+        return new QAccessibleWidget(announcement, QAccessible::Notification);
     auto *box = qobject_cast<QComboBox *>(object);
     return box && box->isEditable() ? new AccessibleComboBox(box) : nullptr;
 }
 
 } // namespace
+
+Announcement::Announcement(const QString &name, QWidget *parent)
+    : QWidget(parent)
+{
+    setAccessibleName(name);
+    setGeometry(0, 0, 0, 0);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Announcement::announce(const QString &text)
+{
+    setAccessibleDescription(text);
+    hide();
+    show();
+}
 
 void InstallAccessibleInterfaces()
 {

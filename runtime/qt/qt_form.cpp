@@ -6,6 +6,7 @@
 #include "icon.h"
 #include "qt_text.h"
 #include "result_label.h"
+#include "text_box.h"
 #include "window_frame.h"
 
 #include <QComboBox>
@@ -17,7 +18,6 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <limits>
 #include <utility>
 
 namespace tenvex {
@@ -80,7 +80,7 @@ QWidget *CreateLabel(const ControlDescription &control, Form &form, QWidget *par
         label->setAlignment(HorizontalAlignment(control.alignment) | Qt::AlignTop);
         return label;
     }
-    auto *box = new ResultLabel(form, parent);
+    auto *box = new ResultLabel(form, control, parent);
     box->setFrameStyle(QFrame::Box | QFrame::Plain);
     box->setLineWidth(1);
     box->setIndent(2);
@@ -89,13 +89,6 @@ QWidget *CreateLabel(const ControlDescription &control, Form &form, QWidget *par
     box->setForegroundRole(Role(control.foreground));
     box->setAutoFillBackground(true);
     return box;
-}
-
-QWidget *CreateTextBox(QWidget *parent)
-{
-    auto *edit = new QLineEdit(parent);
-    edit->setMaxLength(std::numeric_limits<int>::max());
-    return edit;
 }
 
 // The font comes first: set after the list is filled, it would lay the list out again.
@@ -132,7 +125,7 @@ QWidget *CreateWidget(const ControlDescription &control, const QFont &font, Form
     case ControlKind::Frame:
         return new QGroupBox(parent);
     case ControlKind::TextBox:
-        return CreateTextBox(parent);
+        return new TextBox(form, DisplayName(control), parent);
     case ControlKind::ComboBox:
         return CreateComboBox(control, font, parent);
     case ControlKind::CommandButton:

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "result_label.h"
 
+#include "accessibility.h"
 #include "form.h"
-#include "form_layout.h"
-#include "qt_text.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,9 +18,11 @@
 
 namespace tenvex {
 
-ResultLabel::ResultLabel(Form &form, QWidget *parent)
+ResultLabel::ResultLabel(Form &form, const ControlDescription &control, QWidget *parent)
     : QLabel(parent)
     , m_form(form)
+    , m_control(control)
+    , m_announcement(new Announcement(ToQString(DisplayName(control)), parent))
 {
     setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
@@ -30,11 +31,11 @@ void ResultLabel::setCaption(const QString &caption)
 {
     const QString previous = std::exchange(m_caption, caption);
     updateShownText();
-    // Screen readers read the label by its fixed name, with the full text as its description;
-    // the text's change announces a new result without taking the focus from where the user is.
-    setAccessibleDescription(caption);
-    QAccessibleTextUpdateEvent announcement(this, 0, previous, caption);
-    QAccessible::updateAccessibility(&announcement);
+    // For screen readers that follow the text where the focus is not, and for those that do not.
+    QAccessibleTextUpdateEvent update(this, 0, previous, caption);
+    QAccessible::updateAccessibility(&update);
+    if (accessibleOutput().announced)
+        m_announcement->announce(caption);
 }
 
 void ResultLabel::updateShownText()

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -55,6 +56,8 @@ private slots:
     void enterAndEscapeConvertNothing();
     void editingClearsResult_data();
     void editingClearsResult();
+    void pastesBeyondTheLimitAreRefused_data();
+    void pastesBeyondTheLimitAreRefused();
     void prefixChangeKeepsResult();
     void typedPrefixStandsAsTyped_data();
     void typedPrefixStandsAsTyped();
@@ -154,7 +157,7 @@ void TestMainWindow::controls_data()
                             << "QGroupBox"
                             << "frmTenvex" << QRect(8, 48, 153, 121) << "From" << 9.75;
     QTest::newRow("txtFrom") << "txtFrom"
-                             << "QLineEdit"
+                             << "tenvex::TextBox"
                              << "Frame1" << QRect(16, 32, 105, 25) << "1" << 9.75;
     QTest::newRow("cmbFromUnit") << "cmbFromUnit"
                                  << "QComboBox"
@@ -371,6 +374,48 @@ void TestMainWindow::editingClearsResult()
         QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
     }
     QCOMPARE(result(), "");
+}
+
+void TestMainWindow::pastesBeyondTheLimitAreRefused_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("ctrl_v_at_the_limit") << "ctrl+v" << 250'000 << true;
+    QTest::newRow("ctrl_v_one_beyond") << "ctrl+v" << 250'001 << false;
+    QTest::newRow("ctrl_v_ten_megabytes") << "ctrl+v" << 10'000'000 << false;
+    QTest::newRow("shift_insert_beyond") << "shift+insert" << 250'001 << false;
+    QTest::newRow("middle_click_beyond") << "middle" << 250'001 << false;
+}
+
+// State: the input's text selected. Action: a digit text pasted over it. Expected: taken whole
+// up to the limit; beyond it refused, reported once, the text kept, the window answering at once.
+void TestMainWindow::pastesBeyondTheLimitAreRefused()
+{
+    QFETCH(QString, way);
+    QFETCH(int, length);
+    QFETCH(bool, taken);
+    const QString pasted(length, u'3');
+    auto *input = control<QLineEdit>("txtFrom");
+    input->setFocus();
+    input->selectAll();
+    QElapsedTimer timer;
+    timer.start();
+    if (way == "middle") {
+        if (!QApplication::clipboard()->supportsSelection())
+            QSKIP("no primary selection on this platform");
+        QApplication::clipboard()->setText(pasted, QClipboard::Selection);
+        QTest::mouseClick(input, Qt::MiddleButton);
+    } else {
+        QApplication::clipboard()->setText(pasted);
+        QTest::keySequence(input, QKeySequence(way));
+    }
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed()) + " ms"));
+    QCOMPARE(input->text().size(), taken ? length : 1);
+    QCOMPARE(m_reports,
+             taken ? QStringList()
+                   : QStringList("The Quantity box holds at most 250000 characters: the text was "
+                                 "not put in, and the box keeps what it had."));
 }
 
 // State: a result shown. Action: another prefix chosen in each box, from the list and typed.
@@ -680,8 +725,11 @@ void TestMainWindow::accessibility()
     QAccessibleInterface *result
         = QAccessible::queryAccessibleInterface(control<ResultLabel>("lblTo"));
     QVERIFY(result);
+    QCOMPARE(result->role(), QAccessible::EditableText);
+    QVERIFY(result->state().readOnly);
     QCOMPARE(result->text(QAccessible::Name), "Result");
-    QCOMPARE(result->text(QAccessible::Description), "1.23456789012346E+15");
+    QCOMPARE(result->text(QAccessible::Value), "1.23456789012346E+15");
+    QCOMPARE(result->text(QAccessible::Description), "");
     QAccessibleTextInterface *text = result->textInterface();
     QVERIFY(text);
     QCOMPARE(text->characterCount(), 20);

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QClipboard>
+#include <QLineEdit>
+
+#include <string>
+#include <string_view>
+
+namespace tenvex {
+
+class Form;
+
+// A text box that holds at most TextLengthLimit characters. Typing stops at the limit, as the
+// toolkit stops it; a paste, a middle-click paste or a drop that would go beyond it is refused
+// whole and reported as an error of the box, which keeps its text. The toolkit's own editing
+// would otherwise take a text of any length, at a cost that grows faster than the text.
+class TextBox final : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    TextBox(Form &form, std::u16string_view name, QWidget *parent);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) noexcept override;
+    void mouseReleaseEvent(QMouseEvent *event) noexcept override;
+    void dropEvent(QDropEvent *event) noexcept override;
+    void contextMenuEvent(QContextMenuEvent *event) noexcept override;
+
+private:
+    // Whether `inserted` more characters fit, in place of the selection where they replace it;
+    // reports it when they do not.
+    [[nodiscard]] bool fits(qsizetype inserted, bool replacesSelection = true);
+    void pasteChecked(QClipboard::Mode mode);
+
+    Form &m_form;
+    std::u16string m_name;
+};
+
+} // namespace tenvex
