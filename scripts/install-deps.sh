@@ -10,7 +10,7 @@ set -euo pipefail
 
 declare -A PACKAGES=(
     [run]="g++ make cmake pkg-config libfast-float-dev qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev fonts-liberation2"
-    [test]="googletest locales clang-format clang-tidy mmdebstrap xvfb openbox x11-utils xdotool xclip dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file lintian"
+    [test]="googletest locales clang-format clang-tidy mmdebstrap xvfb openbox x11-utils xdotool xclip dbus at-spi2-core python3-pyatspi orca gir1.2-atspi-2.0 binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file lintian"
     [windows]="libfast-float-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 nsis unzip xvfb xdotool"
     [package]="dpkg-dev file g++-mingw-w64-i686 g++-mingw-w64-x86-64 nsis"
     [bench]="libbenchmark-dev xvfb"

@@ -53,6 +53,18 @@ ResultView ResultViewOf(std::u16string_view caption,
     return view;
 }
 
+std::u16string OneLine(std::u16string_view text)
+{
+    std::u16string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            continue; // CR LF is one break
+        line += text[i] == u'\r' || text[i] == u'\n' ? u' ' : text[i];
+    }
+    return line;
+}
+
 std::u16string UnbrokenQuotes(std::u16string_view message)
 {
     std::u16string shown(message);

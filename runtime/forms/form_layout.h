@@ -136,6 +136,11 @@ struct ResultView
 [[nodiscard]] ResultView ResultViewOf(std::u16string_view caption,
                                       const std::function<bool(std::u16string_view)> &fits);
 
+// A text pasted or dropped into a single-line box keeps every line, each line break (CR LF, CR or
+// LF) shown as one blank: the box would otherwise keep the first line alone, or a break it cannot
+// show, and convert that without a word.
+[[nodiscard]] std::u16string OneLine(std::u16string_view text);
+
 // A message as a dialog shows it: every blank inside a pair of double quotes is a no-break space,
 // so that a quoted name or number is never broken across lines, whatever the dialog's width.
 [[nodiscard]] std::u16string UnbrokenQuotes(std::u16string_view message);

@@ -2,6 +2,7 @@
 #include "qt_form.h"
 
 #include "accessibility.h"
+#include "combo_box.h"
 #include "form_layout.h"
 #include "icon.h"
 #include "qt_text.h"
@@ -94,9 +95,8 @@ QWidget *CreateLabel(const ControlDescription &control, Form &form, QWidget *par
 // The font comes first: set after the list is filled, it would lay the list out again.
 QWidget *CreateComboBox(const ControlDescription &control, const QFont &font, QWidget *parent)
 {
-    auto *box = new QComboBox(parent);
+    auto *box = new ComboBox(parent);
     box->setFont(font);
-    box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     // Typed names stand exactly as typed: the completer would otherwise complete them
     // case-insensitively and, on Enter, swap them for the list entry of another case.

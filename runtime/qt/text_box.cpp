@@ -3,6 +3,8 @@
 
 #include "error.h"
 #include "form.h"
+#include "form_layout.h"
+#include "qt_text.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,12 +39,9 @@ bool TextBox::fits(qsizetype inserted, bool replacesSelection)
 
 void TextBox::pasteChecked(QClipboard::Mode mode)
 {
-    if (fits(QApplication::clipboard()->text(mode).size())) {
-        if (mode == QClipboard::Clipboard)
-            paste();
-        else
-            insert(QApplication::clipboard()->text(mode));
-    }
+    const QString pasted = QApplication::clipboard()->text(mode);
+    if (fits(pasted.size()))
+        insert(ToQString(OneLine(View(pasted))));
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event) noexcept
@@ -59,20 +58,33 @@ void TextBox::keyPressEvent(QKeyEvent *event) noexcept
 void TextBox::mouseReleaseEvent(QMouseEvent *event) noexcept
 {
     const QClipboard *clipboard = QApplication::clipboard();
-    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection()
-        && !fits(clipboard->text(QClipboard::Selection).size(), false)) {
+    if (event->button() != Qt::MiddleButton || !clipboard->supportsSelection() || isReadOnly()) {
+        QLineEdit::mouseReleaseEvent(event);
         return;
     }
-    QLineEdit::mouseReleaseEvent(event);
+    RunGuarded(m_form, [this, clipboard] {
+        const QString pasted = clipboard->text(QClipboard::Selection);
+        if (!fits(pasted.size(), false))
+            return;
+        deselect();
+        insert(ToQString(OneLine(View(pasted))));
+    });
 }
 
 void TextBox::dropEvent(QDropEvent *event) noexcept
 {
-    if (event->mimeData()->hasText() && !fits(event->mimeData()->text().size())) {
-        event->ignore();
+    if (!event->mimeData()->hasText() || isReadOnly()) {
+        QLineEdit::dropEvent(event);
         return;
     }
-    QLineEdit::dropEvent(event);
+    RunGuarded(m_form, [this, event] {
+        const QString dropped = event->mimeData()->text();
+        if (fits(dropped.size())) {
+            setCursorPosition(cursorPositionAt(event->position().toPoint()));
+            insert(ToQString(OneLine(View(dropped))));
+        }
+        event->acceptProposedAction();
+    });
 }
 
 // The menu's Paste is checked as the keys' is.

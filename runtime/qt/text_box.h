@@ -14,7 +14,8 @@ class Form;
 // A text box that holds at most TextLengthLimit characters. Typing stops at the limit, as the
 // toolkit stops it; a paste, a middle-click paste or a drop that would go beyond it is refused
 // whole and reported as an error of the box, which keeps its text. The toolkit's own editing
-// would otherwise take a text of any length, at a cost that grows faster than the text.
+// would otherwise take a text of any length, at a cost that grows faster than the text. What is
+// pasted or dropped keeps every line, as OneLine says.
 class TextBox final : public QLineEdit
 {
     Q_OBJECT

@@ -60,28 +60,14 @@ WindowKind KindOf(const ControlDescription &control)
     return {WC_STATICW, 0, 0};
 }
 
-// A text pasted into a single-line box keeps every line, each line break shown as one blank: the
-// box would otherwise keep the first line alone, and convert it without a word.
-std::wstring OneLine(std::wstring text)
-{
-    std::wstring line;
-    line.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
-            continue; // CR LF is one break
-        line += text[i] == L'\r' || text[i] == L'\n' ? L' ' : text[i];
-    }
-    return line;
-}
-
 // The clipboard's text, if it has one.
-std::optional<std::wstring> ClipboardText(HWND owner)
+std::optional<std::u16string> ClipboardText(HWND owner)
 {
     if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner))
         return std::nullopt;
-    std::optional<std::wstring> text;
+    std::optional<std::u16string> text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto *units = static_cast<const wchar_t *>(GlobalLock(data))) {
+        if (const auto *units = static_cast<const char16_t *>(GlobalLock(data))) {
             text = units;
             GlobalUnlock(data);
         }
@@ -627,10 +613,10 @@ bool Win32Form::handleControlMessage(std::size_t place, HWND window, UINT messag
 // would make a text box's text longer than it may be.
 void Win32Form::pasteOneLine(HWND field, const ControlDescription &control)
 {
-    const std::optional<std::wstring> pasted = ClipboardText(field);
+    const std::optional<std::u16string> pasted = ClipboardText(field);
     if (!pasted)
         return;
-    const std::wstring line = OneLine(*pasted);
+    const std::wstring line = Wide(OneLine(*pasted));
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),

@@ -160,7 +160,7 @@ void TestMainWindow::controls_data()
                              << "tenvex::TextBox"
                              << "Frame1" << QRect(16, 32, 105, 25) << "1" << 9.75;
     QTest::newRow("cmbFromUnit") << "cmbFromUnit"
-                                 << "QComboBox"
+                                 << "tenvex::ComboBox"
                                  << "Frame1" << QRect(16, 72, 105, 24) << "Unit" << 9.75;
     QTest::newRow("Frame2") << "Frame2"
                             << "QGroupBox"
@@ -169,7 +169,7 @@ void TestMainWindow::controls_data()
                            << "tenvex::ResultLabel"
                            << "Frame2" << QRect(8, 32, 105, 25) << "1" << 9.75;
     QTest::newRow("cmbToUnit") << "cmbToUnit"
-                               << "QComboBox"
+                               << "tenvex::ComboBox"
                                << "Frame2" << QRect(8, 72, 105, 24) << "Unit" << 9.75;
     QTest::newRow("cmdCalculate") << "cmdCalculate"
                                   << "QPushButton"

@@ -219,6 +219,23 @@ struct MessageRow
     std::u16string_view shown;
 };
 
+class OneLineTest : public testing::TestWithParam<MessageRow>
+{};
+
+TEST_P(OneLineTest, EveryLineBreakIsOneBlank)
+{
+    EXPECT_EQ(tenvex::OneLine(GetParam().message), GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, OneLineTest,
+                         testing::Values(MessageRow{"one_line", u"2.5 kV", u"2.5 kV"},
+                                         MessageRow{"lf", u"2.5\n3", u"2.5 3"},
+                                         MessageRow{"cr_lf", u"2.5\r\n3\r\n", u"2.5 3 "},
+                                         MessageRow{"cr", u"2.5\r3", u"2.5 3"},
+                                         MessageRow{"lf_cr_is_two", u"2.5\n\r3", u"2.5  3"},
+                                         MessageRow{"tab_kept", u"2.5\t3", u"2.5\t3"}),
+                         RowName());
+
 class UnbrokenQuotesTest : public testing::TestWithParam<MessageRow>
 {};
 
