@@ -69,18 +69,40 @@ struct AccessibleOutput
         || kind == ControlKind::CommandButton;
 }
 
-// Whether `source` (the window's name or a control's) raises `event`: the window its load, a text
-// box its change, a command button its click.
+// The one event a kind of control raises: a text box its change, a command button its click.
+// Labels, frames and combo boxes raise none.
+[[nodiscard]] constexpr std::optional<EventKind> EventOf(ControlKind kind)
+{
+    if (kind == ControlKind::TextBox)
+        return EventKind::Change;
+    if (kind == ControlKind::CommandButton)
+        return EventKind::Click;
+    return std::nullopt;
+}
+
+// Whether `source` (the window's name or a control's) raises `event`: the window its load, a
+// control the event of its kind.
 [[nodiscard]] constexpr bool RaisesEvent(const FormDescription &form, std::u16string_view source,
                                          EventKind event)
 {
     if (event == EventKind::Load)
         return source == form.name;
     const auto control = std::ranges::find(form.controls, source, &ControlDescription::name);
-    if (control == form.controls.end())
-        return false;
-    return (event == EventKind::Change && control->kind == ControlKind::TextBox)
-        || (event == EventKind::Click && control->kind == ControlKind::CommandButton);
+    return control != form.controls.end() && EventOf(control->kind) == event;
+}
+
+// How many entries a combo box's open list shows at once: all of them, so that none is hidden
+// behind a scroll bar, and room for one where there are none.
+[[nodiscard]] constexpr int ListRows(const ControlDescription &control)
+{
+    return std::max(static_cast<int>(control.listEntries.size()), 1);
+}
+
+// Labels (output boxes among them) and frames are drawn in the description's colours; text
+// boxes, combo boxes and buttons in the system's, as the user's settings make them.
+[[nodiscard]] constexpr bool TakesColours(const ControlDescription &control)
+{
+    return control.kind == ControlKind::Label || control.kind == ControlKind::Frame;
 }
 
 // A description every back end can build: control names unique and none the window's, each

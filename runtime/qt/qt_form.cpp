@@ -86,8 +86,6 @@ QWidget *CreateLabel(const ControlDescription &control, Form &form, QWidget *par
     box->setLineWidth(1);
     box->setIndent(2);
     box->setAlignment(HorizontalAlignment(control.alignment) | Qt::AlignVCenter);
-    box->setBackgroundRole(Role(control.background));
-    box->setForegroundRole(Role(control.foreground));
     box->setAutoFillBackground(true);
     return box;
 }
@@ -103,7 +101,7 @@ QWidget *CreateComboBox(const ControlDescription &control, const QFont &font, QW
     box->setCompleter(nullptr);
     for (const std::u16string_view entry : control.listEntries)
         box->addItem(ToQString(entry));
-    box->setMaxVisibleItems(std::max(box->count(), 1));
+    box->setMaxVisibleItems(ListRows(control));
     return box;
 }
 
@@ -189,6 +187,10 @@ void QtForm::createControl(const ControlDescription &control)
     widget->setFont(font);
     widget->setObjectName(ToQString(control.name));
     widget->setGeometry(PixelRect(control.geometry));
+    if (TakesColours(control)) {
+        widget->setBackgroundRole(Role(control.background));
+        widget->setForegroundRole(Role(control.foreground));
+    }
     if (!control.accessibleName.empty())
         widget->setAccessibleName(ToQString(control.accessibleName));
     m_widgets.push_back(widget);
@@ -196,23 +198,18 @@ void QtForm::createControl(const ControlDescription &control)
 
 void QtForm::connectEvents()
 {
+    // Each kind's event is the signal its widget gives for it.
     for (std::size_t index = 0; index < m_widgets.size(); ++index) {
         const std::u16string_view source = m_description.controls[index].name;
-        switch (m_description.controls[index].kind) {
-        case ControlKind::TextBox:
-            connect(
-                static_cast<QLineEdit *>(m_widgets[index]), &QLineEdit::textChanged, this,
-                [this, source] { RaiseEvent(*this, m_description, source, EventKind::Change); });
-            break;
-        case ControlKind::CommandButton:
+        const std::optional<EventKind> event = EventOf(m_description.controls[index].kind);
+        const auto raise
+            = [this, source, event] { RaiseEvent(*this, m_description, source, *event); };
+        if (event == EventKind::Change)
+            connect(static_cast<QLineEdit *>(m_widgets[index]), &QLineEdit::textChanged, this,
+                    raise);
+        else if (event == EventKind::Click)
             connect(static_cast<QPushButton *>(m_widgets[index]), &QPushButton::clicked, this,
-                    [this, source] { RaiseEvent(*this, m_description, source, EventKind::Click); });
-            break;
-        case ControlKind::Label:
-        case ControlKind::Frame:
-        case ControlKind::ComboBox:
-            break;
-        }
+                    raise);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "accessible_control.h"
 #include "form.h"
 #include "form_layout.h"
+#include "win32_clipboard.h"
 #include "win32_text.h"
 
 #include <algorithm>
@@ -14,27 +15,6 @@ namespace tenvex {
 namespace {
 
 constexpr UINT_PTR CopyCommand = 1;
-
-// Puts a text on the clipboard, as Unicode text.
-void CopyToClipboard(HWND owner, std::u16string_view text) noexcept
-{
-    if (!OpenClipboard(owner))
-        return;
-    EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        if (auto *target = static_cast<wchar_t *>(GlobalLock(memory))) {
-            std::copy(text.begin(), text.end(), target);
-            target[text.size()] = L'\0';
-            GlobalUnlock(memory);
-            if (SetClipboardData(CF_UNICODETEXT, memory))
-                memory = nullptr; // the clipboard owns it now
-        }
-        if (memory)
-            GlobalFree(memory);
-    }
-    CloseClipboard();
-}
 
 // A window's device context with a font selected into it, released however its user leaves.
 class FontContext
@@ -69,9 +49,9 @@ private:
 
 } // namespace
 
-OutputBox::OutputBox(Form &form, std::u16string_view accessibleName)
+OutputBox::OutputBox(Form &form, const ControlDescription &control)
     : m_form(form)
-    , m_accessibleName(accessibleName)
+    , m_control(control)
 {}
 
 OutputBox::~OutputBox()
@@ -95,7 +75,8 @@ void OutputBox::setCaption(std::u16string_view caption)
     m_caption = caption;
     refit();
     // Screen readers hear of the new result wherever the focus is.
-    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_handle, OBJID_CLIENT, CHILDID_SELF);
+    if (AccessibleOutputOf(m_control, m_caption).announced)
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, m_handle, OBJID_CLIENT, CHILDID_SELF);
 }
 
 void OutputBox::refit()
@@ -167,7 +148,8 @@ LRESULT OutputBox::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_GETOBJECT:
         if (const LRESULT object
-            = AccessibleObjectOf(m_handle, wParam, lParam, m_accessibleName, &m_caption))
+            = AccessibleObjectOf(m_handle, wParam, lParam,
+                                 AccessibleOutputOf(m_control, m_caption).name, &m_caption))
             return object;
         break;
     default:

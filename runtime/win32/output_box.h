@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "form_description.h"
 #include "window_hook.h"
 
 #include <windows.h>
@@ -22,7 +23,7 @@ class Form;
 class OutputBox
 {
 public:
-    OutputBox(Form &form, std::u16string_view accessibleName);
+    OutputBox(Form &form, const ControlDescription &control);
     OutputBox(const OutputBox &) = delete;
     OutputBox &operator=(const OutputBox &) = delete;
     ~OutputBox();
@@ -45,7 +46,7 @@ private:
     void showTooltip(const std::wstring &text);
 
     Form &m_form;
-    std::u16string_view m_accessibleName;
+    const ControlDescription &m_control;
     HWND m_handle = nullptr;
     WindowHook m_hook;
     HWND m_tooltip = nullptr; // made with the first shortened caption: a window less at start-up

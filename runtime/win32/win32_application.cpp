@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "application.h"
-#include "version.h"
+#include "error_dialog.h"
 #include "win32_form.h"
 #include "win32_text.h"
 
 #include <commctrl.h>
 #include <cstdio>
-#include <cstring>
 
 namespace tenvex {
 
@@ -15,11 +14,9 @@ namespace {
 // One line, on the standard error stream for a console and in a message box for everyone else.
 void ReportStartupFailure(const std::u16string &failure)
 {
-    const std::wstring line = L"Tenvex could not start: it " + Wide(failure);
-    std::fwprintf(stderr, L"%ls\n", line.c_str());
-    const std::wstring title(version::ApplicationName,
-                             version::ApplicationName + std::strlen(version::ApplicationName));
-    MessageBoxW(nullptr, line.c_str(), title.c_str(), MB_OK | MB_ICONERROR);
+    const std::u16string line = u"Tenvex could not start: it " + failure;
+    std::fwprintf(stderr, L"%ls\n", Wide(line).c_str());
+    ShowErrorDialog(nullptr, line);
 }
 
 } // namespace

@@ -77,7 +77,14 @@ private:
     [[nodiscard]] bool handleControlMessage(std::size_t place, HWND window, UINT message,
                                             WPARAM wParam, LPARAM lParam, LRESULT &result);
     void onCommand(int id, int notification);
+    // The ordinary frame of a top-level window.
+    static constexpr DWORD WindowStyle = WS_OVERLAPPEDWINDOW;
+    // Posted when a combo box's list closes without an entry picked: its typed text is put back.
+    static constexpr UINT RestoreTypedText = WM_APP;
+
     void onComboBoxNotification(std::size_t place, int notification);
+    void restoreTypedText(std::size_t place);
+    void paintFrame(HWND frame, const ControlDescription &control) const;
     void pasteOneLine(HWND field, const ControlDescription &control);
     [[nodiscard]] LRESULT onCtlColorStatic(HDC context, HWND control);
     void onDpiChanged(UINT dpi, const RECT &suggested);

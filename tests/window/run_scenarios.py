@@ -4,8 +4,9 @@ keys and mouse go through the X server as a user's do (xdotool), the clipboard i
 (xclip), and what the window shows is read as a screen reader reads it.
   run_scenarios.py TABLE linux PROGRAM ORCA_LOG
       the Qt build, read through the accessibility tree; what Orca says is read from its log
-  run_scenarios.py TABLE windows PROBE.exe PROGRAM.exe
-      the Windows build under Wine, read by a Windows program of ours (win32_probe.cpp)
+  run_scenarios.py TABLE windows PROBE.exe PROGRAM.exe WINE
+      the Windows build under Wine (run by the command WINE), read by a Windows program of ours
+      (win32_probe.cpp)
 Runs in an X session with a window manager that the caller began. Prints one line per scenario
 and exits 1 if any failed. TENVEX_SCENARIOS, when set, names the only scenarios to run."""
 import os
@@ -208,7 +209,7 @@ def main():
         window = LinuxWindow(sys.argv[3], sys.argv[4])
     else:
         from scenario_windows import WindowsWindow
-        window = WindowsWindow(sys.argv[3], sys.argv[4])
+        window = WindowsWindow(sys.argv[3], sys.argv[4], sys.argv[5])
     runner = Runner(window)
     failed = 0
     only = set(os.environ.get("TENVEX_SCENARIOS", "").split())

@@ -219,6 +219,88 @@ struct MessageRow
     std::u16string_view shown;
 };
 
+struct KindRow
+{
+    const char *name;
+    tenvex::ControlDescription control;
+    std::optional<tenvex::EventKind> event;
+    bool coloured;
+    int listRows;
+};
+
+constexpr std::array<std::u16string_view, 1> OneEntry{u"Unit"};
+
+using tenvex::EventKind;
+
+// A control of a kind, named as a back end would find it, otherwise as plain as can be.
+constexpr tenvex::ControlDescription Described(tenvex::ControlKind kind,
+                                               std::span<const std::u16string_view> entries = {},
+                                               std::u16string_view accessibleName = {})
+{
+    return {.name = u"ctlTest",
+            .kind = kind,
+            .parent = u"frmTest",
+            .geometry = {0, 0, 1500, 375},
+            .text = u"",
+            .fontSize = 9.75,
+            .tabIndex = 0,
+            .listEntries = entries,
+            .accessibleName = accessibleName};
+}
+
+class KindRules : public testing::TestWithParam<KindRow>
+{};
+
+TEST_P(KindRules, EventColoursAndListRows)
+{
+    const KindRow &row = GetParam();
+    EXPECT_EQ(tenvex::EventOf(row.control.kind), row.event);
+    EXPECT_EQ(tenvex::TakesColours(row.control), row.coloured);
+    EXPECT_EQ(tenvex::ListRows(row.control), row.listRows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, KindRules,
+    testing::Values(KindRow{"label", Described(tenvex::ControlKind::Label), std::nullopt, true, 1},
+                    KindRow{"frame", Described(tenvex::ControlKind::Frame), std::nullopt, true, 1},
+                    KindRow{"text_box", Described(tenvex::ControlKind::TextBox), EventKind::Change,
+                            false, 1},
+                    KindRow{"combo_box_of_four", Described(tenvex::ControlKind::ComboBox, Entries),
+                            std::nullopt, false, 4},
+                    KindRow{"combo_box_of_one", Described(tenvex::ControlKind::ComboBox, OneEntry),
+                            std::nullopt, false, 1},
+                    KindRow{"button", Described(tenvex::ControlKind::CommandButton),
+                            EventKind::Click, false, 1}),
+    RowName());
+
+struct OutputRow
+{
+    const char *name;
+    std::u16string_view accessibleName;
+    std::u16string_view caption;
+    bool announced;
+};
+
+class AccessibleOutputTest : public testing::TestWithParam<OutputRow>
+{};
+
+TEST_P(AccessibleOutputTest, TheWholeCaptionUnderItsName)
+{
+    const tenvex::ControlDescription control
+        = Described(tenvex::ControlKind::Label, {}, GetParam().accessibleName);
+    const tenvex::AccessibleOutput output = tenvex::AccessibleOutputOf(control, GetParam().caption);
+    EXPECT_EQ(output.name, GetParam().accessibleName.empty() ? u"ctlTest" : u"Result");
+    EXPECT_EQ(output.value, GetParam().caption);
+    EXPECT_EQ(output.announced, GetParam().announced);
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, AccessibleOutputTest,
+                         testing::Values(OutputRow{"a_result", u"Result", u"-1.23456789012345E-300",
+                                                   true},
+                                         OutputRow{"cleared_by_an_edit", u"Result", u"", false},
+                                         OutputRow{"no_accessible_name", u"", u"2500", true}),
+                         RowName());
+
 class OneLineTest : public testing::TestWithParam<MessageRow>
 {};
 
