@@ -8,7 +8,8 @@ keys and mouse go through the X server as a user's do (xdotool), the clipboard i
       the Windows build under Wine (run by the command WINE), read by a Windows program of ours
       (win32_probe.cpp)
 Runs in an X session with a window manager that the caller began. Prints one line per scenario
-and exits 1 if any failed. TENVEX_SCENARIOS, when set, names the only scenarios to run."""
+and exits 1 if any failed. TENVEX_SCENARIOS, when set, names the only scenarios to run;
+TENVEX_TIME_SCALE, how much slower than a release build the program runs."""
 import os
 import re
 import subprocess
@@ -16,6 +17,9 @@ import sys
 import time
 
 DEFAULT_PATIENCE = 5.0  # seconds an expectation may take to be met
+# How much slower than a release build the program under test runs: a build with the sanitizers
+# takes several times as long, and the times a scenario asks for are scaled by this.
+TIME_SCALE = float(os.environ.get("TENVEX_TIME_SCALE", "1"))
 
 
 def parse_table(path):
@@ -156,7 +160,7 @@ class Runner:
         elif verb == "digits":
             self.clipboard.put("1." + "3" * (int(rest) - 2))
         elif verb == "within":
-            self.patience = float(rest)
+            self.patience = float(rest) * TIME_SCALE
         elif verb == "expect":
             self.expect(rest)
         else:
