@@ -9,6 +9,7 @@
 #include "form_layout.h"
 #include "main_window.h"
 #include "prefix_conversion.h"
+#include "win32_reading.h"
 
 #include <windows.h>
 #include <chrono>
@@ -22,20 +23,14 @@
 
 using namespace std::chrono_literals;
 
+using tenvex::testing::ClassOf;
+using tenvex::testing::Narrow;
+using tenvex::testing::Text;
+
 namespace {
 
 int Passed = 0;
 int Failed = 0;
-
-std::string Narrow(const std::wstring &text)
-{
-    const int size
-        = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, narrow.data(), size, nullptr, nullptr);
-    narrow.resize(static_cast<std::size_t>(size > 0 ? size - 1 : 0));
-    return narrow;
-}
 
 std::wstring Wide(std::u16string_view text)
 {
@@ -71,23 +66,6 @@ bool WaitFor(const std::function<bool()> &condition, std::chrono::milliseconds l
         std::this_thread::sleep_for(20ms);
     }
     return true;
-}
-
-std::wstring Text(HWND window)
-{
-    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(length + 1),
-                 reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
-}
-
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[64]{};
-    GetClassNameW(window, name, 64);
-    return name;
 }
 
 std::wstring ClipboardText()

@@ -14,6 +14,7 @@
 #include "control_ids.h"
 #include "form_layout.h"
 #include "main_window.h"
+#include "win32_reading.h"
 
 #include <windows.h>
 #include <algorithm>
@@ -23,17 +24,11 @@
 #include <string>
 #include <vector>
 
-namespace {
+using tenvex::testing::ClassOf;
+using tenvex::testing::Narrow;
+using tenvex::testing::Text;
 
-std::string Narrow(const std::wstring &text)
-{
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), size,
-                        nullptr, nullptr);
-    return narrow;
-}
+namespace {
 
 std::wstring Wide(const std::string &text)
 {
@@ -60,16 +55,6 @@ std::string Json(const std::wstring &text)
         }
     }
     return quoted + '"';
-}
-
-std::wstring Text(HWND window)
-{
-    const auto length = SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    SendMessageW(window, WM_GETTEXT, static_cast<WPARAM>(length + 1),
-                 reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
 }
 
 // What screen readers read as a control's value.
@@ -115,23 +100,22 @@ struct Search
     HWND found = nullptr;
 };
 
+BOOL CALLBACK FindTopLevel(HWND window, LPARAM parameter)
+{
+    auto &wanted = *reinterpret_cast<Search *>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != Process || !IsWindowVisible(window) || ClassOf(window) != wanted.className)
+        return TRUE;
+    wanted.found = window;
+    return FALSE;
+}
+
 // The program's visible top-level window of a class.
 HWND TopLevel(const wchar_t *className)
 {
     Search search{className};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto &wanted = *reinterpret_cast<Search *>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            wchar_t name[64]{};
-            GetClassNameW(window, name, 64);
-            if (owner != Process || !IsWindowVisible(window) || wcscmp(name, wanted.className))
-                return TRUE;
-            wanted.found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -139,11 +123,10 @@ HWND TopLevel(const wchar_t *className)
 HWND DialogChild(HWND dialog, const wchar_t *className, const std::wstring &caption)
 {
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[64]{};
-        GetClassNameW(child, name, 64);
         std::wstring text = Text(child);
         std::erase(text, L'&');
-        if (!_wcsicmp(name, className) && !text.empty() && (caption.empty() || text == caption))
+        if (!_wcsicmp(ClassOf(child).c_str(), className) && !text.empty()
+            && (caption.empty() || text == caption))
             return child;
     }
     return nullptr;
