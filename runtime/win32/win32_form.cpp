@@ -258,7 +258,7 @@ TwipsSize Win32Form::screenSize() const
 
 void Win32Form::reportError(std::u16string_view message)
 {
-    ShowErrorDialog(m_window, message);
+    ShowErrorDialog(m_window, UnbrokenQuotes(message));
 }
 
 void Win32Form::onCommand(int id, int notification)

@@ -12,6 +12,7 @@
 #include "win32_reading.h"
 
 #include <windows.h>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -131,11 +132,13 @@ BOOL CALLBACK FindMessage(HWND child, LPARAM parameter)
     return TRUE;
 }
 
-// The text of a message box: its one static control that has text.
+// The text of a message box, as it reads: its one static control that has text, the no-break
+// spaces that keep quoted names whole read as spaces.
 std::wstring MessageText(HWND box)
 {
     std::wstring message;
     EnumChildWindows(box, FindMessage, reinterpret_cast<LPARAM>(&message));
+    std::ranges::replace(message, L'\u00A0', L' ');
     return message;
 }
 

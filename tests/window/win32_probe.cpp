@@ -144,10 +144,13 @@ std::string State()
 {
     HWND dialog = TopLevel(L"#32770");
     HWND message = dialog ? DialogChild(dialog, L"Static", L"") : nullptr;
+    // The message as it reads: the no-break spaces that keep quoted names whole are spaces.
+    std::wstring said = message ? Text(message) : L"none";
+    std::ranges::replace(said, L'\u00A0', L' ');
     return "{\"input\": " + Json(Text(Control("txtFrom"))) + ", \"from\": "
         + Json(Text(Control("cmbFromUnit"))) + ", \"to\": " + Json(Text(Control("cmbToUnit")))
-        + ", \"result\": " + Json(AccessibleValue(Control("lblTo")))
-        + ", \"dialog\": " + Json(message ? Text(message) : L"none") + "}";
+        + ", \"result\": " + Json(AccessibleValue(Control("lblTo"))) + ", \"dialog\": " + Json(said)
+        + "}";
 }
 
 // A control's place; a combo box's is its field and arrow, not the list it reaches over, the
