@@ -47,7 +47,7 @@ void TextBox::pasteChecked(QClipboard::Mode mode)
 void TextBox::keyPressEvent(QKeyEvent *event) noexcept
 {
     if (event->matches(QKeySequence::Paste) && !isReadOnly()) {
-        pasteChecked(QClipboard::Clipboard);
+        RunGuarded(m_form, [this] { pasteChecked(QClipboard::Clipboard); });
         return;
     }
     QLineEdit::keyPressEvent(event);
