@@ -7,6 +7,7 @@
 #include <compare>
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 namespace tenvex::detail {
 
@@ -184,6 +185,78 @@ Scaled ScaleExactly(std::uint64_t significand, int binaryExponent, int power, do
     return {whole, rest <=> denominator};
 }
 
+// a x b exactly, as the rounded product and its rounding error (Dekker's product: each factor
+// split into two halves of 26 bits, whose products doubles hold exactly). Requires doubles
+// computed as doubles, with no fused multiply-add (the build turns contraction off), and neither
+// overflow nor underflow.
+struct ExactProduct
+{
+    double product;
+    double error;
+};
+
+ExactProduct MultiplyExactly(double a, double b)
+{
+    const auto split = [](double x) {
+        const double scaled = 134'217'729.0 * x; // 2^27 + 1
+        const double high = scaled - (scaled - x);
+        return std::pair{high, x - high};
+    };
+    const auto [aHigh, aLow] = split(a);
+    const auto [bHigh, bLow] = split(b);
+    const double product = a * b;
+    return {product, ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow};
+}
+
+std::strong_ordering Compare(double left, double right)
+{
+    if (left < right)
+        return std::strong_ordering::less;
+    return left > right ? std::strong_ordering::greater : std::strong_ordering::equal;
+}
+
+// estimate + error / divisor as its whole part and how the rest compares with one half, for
+// 1 <= estimate < 2^53, divisor > 0 and |error / divisor| at most half a unit in estimate's last
+// place. Every operation below is exact.
+Scaled SplitExactly(double estimate, double error, double divisor)
+{
+    const auto whole = static_cast<std::uint64_t>(estimate);
+    const double fraction = estimate - static_cast<double>(whole);
+    if (fraction == 0.0 && error < 0.0) // just below a whole number: rest = 1 + error / divisor
+        return {whole - 1, Compare(2.0 * error, -divisor)};
+    if (fraction == 0.0)
+        return {whole, Compare(2.0 * error, divisor)};
+    // A fraction is a multiple of a last place of at most one half, so it lies a whole last place
+    // or more from one half, beyond the error, unless it is one half.
+    if (fraction != 0.5)
+        return {whole, Compare(fraction, 0.5)};
+    return {whole, Compare(error, 0.0)};
+}
+
+// magnitude x 10^power, whose significand and binary exponent are given, as its whole part and
+// rest. A power that a double holds exactly scales in one rounded step, whose error is found
+// exactly; other powers, and whole parts beyond 2^53, take the exact fraction.
+Scaled Scale(double magnitude, std::uint64_t significand, int binaryExponent, int power)
+{
+    constexpr double TwoToThe53 = 9'007'199'254'740'992.0;
+    const std::size_t steps = static_cast<std::size_t>(std::abs(power));
+    if (steps < ExactPowersOfTen.size()) {
+        const double factor = ExactPowersOfTen[steps];
+        if (power >= 0) {
+            const ExactProduct scaled = MultiplyExactly(magnitude, factor);
+            if (scaled.product < TwoToThe53)
+                return SplitExactly(scaled.product, scaled.error, 1.0);
+        } else {
+            // The remainder of a correctly rounded quotient is a double, found exactly.
+            const double quotient = magnitude / factor;
+            const ExactProduct back = MultiplyExactly(quotient, factor);
+            if (quotient < TwoToThe53)
+                return SplitExactly(quotient, (magnitude - back.product) - back.error, factor);
+        }
+    }
+    return ScaleExactly(significand, binaryExponent, power, ScaleApproximately(magnitude, power));
+}
+
 } // namespace
 
 FifteenDigits RoundToFifteenDigits(double magnitude)
@@ -200,16 +273,10 @@ FifteenDigits RoundToFifteenDigits(double magnitude)
     // closely enough: the decimal exponent, or one less, or less again for a subnormal; the loop
     // settles it.
     int exponent = ((binaryExponent + 52) * 78913) >> 18;
-    double estimate = ScaleApproximately(magnitude, 14 - exponent);
-    if (estimate >= FirstSixteenDigitNumber) {
-        ++exponent;
-        estimate /= 10;
-    }
-    Scaled scaled = ScaleExactly(significand, binaryExponent, 14 - exponent, estimate);
+    Scaled scaled = Scale(magnitude, significand, binaryExponent, 14 - exponent);
     while (scaled.whole < FirstFifteenDigitNumber || scaled.whole >= FirstSixteenDigitNumber) {
         exponent += scaled.whole < FirstFifteenDigitNumber ? -1 : 1;
-        scaled = ScaleExactly(significand, binaryExponent, 14 - exponent,
-                              ScaleApproximately(magnitude, 14 - exponent));
+        scaled = Scale(magnitude, significand, binaryExponent, 14 - exponent);
     }
     std::uint64_t digits = scaled.whole;
     if (std::is_gt(scaled.restToHalf) || (std::is_eq(scaled.restToHalf) && digits % 2 == 1))

@@ -32,9 +32,8 @@ char *Append(char *out, std::string_view text)
 // exponent form with at least two digits for the others, and no trailing zeros.
 NumberText WriteDigits(bool negative, FifteenDigits number)
 {
-    std::array<char, SignificantDigits> digits; // every character read is written first
-    for (auto place = digits.rbegin(); place != digits.rend(); ++place, number.digits /= 10)
-        *place = static_cast<char>('0' + number.digits % 10);
+    std::array<char, SignificantDigits> digits; // 10^14 <= number.digits < 10^15 fills it
+    std::to_chars(digits.data(), digits.data() + digits.size(), number.digits);
     std::string_view significant(digits.data(), digits.size());
     significant = significant.substr(0, significant.find_last_not_of('0') + 1);
     const int exponent = number.exponent;

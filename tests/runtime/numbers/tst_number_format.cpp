@@ -82,6 +82,10 @@ INSTANTIATE_TEST_SUITE_P(
         WriteRow{"stays_below_next_power", 9.9999999999999902e+33, u"9.99999999999999E+33"},
         WriteRow{"binary_noise_above", 3141592.6535897902, u"3141592.65358979"},
         WriteRow{"binary_noise_below", 6.0221407599999994e+29, u"6.02214076E+29"},
+        // Fifteen digits that a power of ten divides out as a whole number, the exact value lying
+        // a little below it (so the rest is most of one) or a little above it.
+        WriteRow{"divided_to_just_below_whole", 3.4210662726366798e+19, u"3.42106627263668E+19"},
+        WriteRow{"divided_to_just_above_whole", 1.4529885694088801e+20, u"1.45298856940888E+20"},
         WriteRow{"negative_binary_noise", -123.00000000000001, u"-123"}),
     RowName());
 
