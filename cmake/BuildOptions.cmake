@@ -70,6 +70,9 @@ target_compile_options(tenvex_reproducible INTERFACE
     $<$<COMPILE_LANGUAGE:C,CXX>:-ffile-prefix-map=${CMAKE_BINARY_DIR}/=>)
 target_link_options(tenvex_reproducible INTERFACE $<$<BOOL:${MINGW}>:-Wl,--no-insert-timestamp>)
 
+# Test programs under Node.js read the build machine's files (the oracle's cases, the corpora).
+set(TENVEX_TEST_LINK_OPTIONS $<$<PLATFORM_ID:Emscripten>:-sNODERAWFS=1>)
+
 if(TENVEX_CLANG_TIDY)
     find_program(TENVEX_CLANG_TIDY_PROGRAM NAMES clang-tidy clang-tidy-14 REQUIRED)
     # clang-tidy reads the .clang-tidy nearest to each file, so the code the toolkit generates in

@@ -16,8 +16,7 @@ namespace {
 const PrefixEntry &FindPrefix(std::u16string_view name, ErrorKind unknown)
 {
     for (const PrefixEntry &row : PrefixTable) {
-        if (row.name.size() == name.size() && row.name.front() == name.front()
-            && std::ranges::equal(row.name, name))
+        if (row.name.size() == name.size() && row.name.front() == name.front() && row.name == name)
             return row;
     }
     throw Error(unknown, name);

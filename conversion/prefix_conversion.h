@@ -40,8 +40,8 @@ inline constexpr std::array<PrefixEntry, 11> PrefixTable{{
 
 // The names the prefix lists offer, in table order.
 inline constexpr auto ListedPrefixNames = [] {
-    constexpr auto Listed = static_cast<std::size_t>(
-        std::ranges::count_if(PrefixTable, [](const PrefixEntry &row) { return row.listed; }));
+    constexpr auto Listed = static_cast<std::size_t>(std::count_if(
+        PrefixTable.begin(), PrefixTable.end(), [](const PrefixEntry &row) { return row.listed; }));
     std::array<std::u16string_view, Listed> names{};
     std::size_t next = 0;
     for (const PrefixEntry &row : PrefixTable) {

@@ -3,7 +3,7 @@
 # Installs the Debian packages that a task needs and that are missing, and generates the
 # comma-decimal locale that the tests use. Quick and silent when everything is there already.
 #
-#   scripts/install-deps.sh run|test|windows|package|bench|fuzz|screenshot ...
+#   scripts/install-deps.sh run|test|windows|web|package|bench|fuzz|screenshot ...
 #
 # Other distributions: install the equivalents of the packages listed below by hand.
 set -euo pipefail
@@ -12,6 +12,7 @@ declare -A PACKAGES=(
     [run]="g++ make cmake pkg-config libfast-float-dev qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev fonts-liberation2"
     [test]="googletest locales clang-format clang-tidy mmdebstrap xvfb openbox x11-utils xdotool xclip dbus at-spi2-core python3-pyatspi orca gir1.2-atspi-2.0 binutils-mingw-w64-x86-64 desktop-file-utils appstream dpkg-dev file lintian"
     [windows]="libfast-float-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 nsis unzip xvfb xdotool"
+    [web]="cmake make emscripten nodejs libfast-float-dev googletest"
     [package]="dpkg-dev file g++-mingw-w64-i686 g++-mingw-w64-x86-64 nsis"
     [bench]="libbenchmark-dev xvfb"
     [fuzz]="libfast-float-dev clang-14 libclang-rt-14-dev"
@@ -22,8 +23,9 @@ declare -A PACKAGES=(
 declare -A OPTIONAL=([windows]="wine32:i386")
 # Tasks that build the program need the packages for running it too.
 declare -A NEEDS_RUN=([test]=1 [package]=1 [bench]=1 [screenshot]=1)
-# Testing covers the Windows build too.
+# Testing covers the Windows build and the browser's too.
 declare -A NEEDS_WINDOWS=([test]=1 [screenshot]=1)
+declare -A NEEDS_WEB=([test]=1)
 
 wanted=()
 optional=()
@@ -40,6 +42,7 @@ for task in "$@"; do
     add_task "$task"
     [[ -v NEEDS_RUN[$task] ]] && add_task run
     [[ -v NEEDS_WINDOWS[$task] ]] && add_task windows
+    [[ -v NEEDS_WEB[$task] ]] && add_task web
     [[ $task == test ]] && need_locale=true
 done
 

@@ -11,7 +11,8 @@ namespace tenvex {
 
 std::size_t ControlIndex(const FormDescription &form, std::u16string_view name)
 {
-    const auto control = std::ranges::find(form.controls, name, &ControlDescription::name);
+    const auto control = std::find_if(form.controls.begin(), form.controls.end(),
+                                      [name](const auto &c) { return c.name == name; });
     if (control == form.controls.end())
         throw Error(ErrorKind::NoSuchControl, name);
     return static_cast<std::size_t>(control - form.controls.begin());
@@ -21,8 +22,9 @@ std::vector<std::size_t> ControlsByTabIndex(const FormDescription &form)
 {
     std::vector<std::size_t> order(form.controls.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::ranges::stable_sort(order, {},
-                             [&form](std::size_t index) { return form.controls[index].tabIndex; });
+    std::stable_sort(order.begin(), order.end(), [&form](std::size_t left, std::size_t right) {
+        return form.controls[left].tabIndex < form.controls[right].tabIndex;
+    });
     return order;
 }
 
@@ -38,7 +40,7 @@ std::optional<std::size_t> FirstFocus(const FormDescription &form)
 std::optional<std::size_t> ListEntryIndex(std::span<const std::u16string_view> entries,
                                           std::u16string_view text)
 {
-    const auto entry = std::ranges::find(entries, text);
+    const auto entry = std::find(entries.begin(), entries.end(), text);
     if (entry == entries.end())
         return std::nullopt;
     return static_cast<std::size_t>(entry - entries.begin());

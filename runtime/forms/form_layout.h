@@ -87,7 +87,8 @@ struct AccessibleOutput
 {
     if (event == EventKind::Load)
         return source == form.name;
-    const auto control = std::ranges::find(form.controls, source, &ControlDescription::name);
+    const auto control = std::find_if(form.controls.begin(), form.controls.end(),
+                                      [source](const auto &c) { return c.name == source; });
     return control != form.controls.end() && EventOf(control->kind) == event;
 }
 
@@ -125,9 +126,10 @@ struct AccessibleOutput
         if (!parentBefore)
             return false;
     }
-    return std::ranges::all_of(form.events, [&form](const EventBinding &binding) {
-        return binding.handler != nullptr && RaisesEvent(form, binding.source, binding.event);
-    });
+    return std::all_of(
+        form.events.begin(), form.events.end(), [&form](const EventBinding &binding) {
+            return binding.handler != nullptr && RaisesEvent(form, binding.source, binding.event);
+        });
 }
 
 // The place in the description of the control `name`; Error(NoSuchControl) when it has none.

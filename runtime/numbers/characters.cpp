@@ -19,7 +19,9 @@ struct Range
 bool InRanges(std::span<const Range> ranges, char32_t c) noexcept
 {
     // The last range that begins at or before c.
-    const auto after = std::ranges::upper_bound(ranges, c, std::ranges::less{}, &Range::first);
+    const auto after
+        = std::upper_bound(ranges.begin(), ranges.end(), c,
+                           [](char32_t x, const Range &range) { return x < range.first; });
     return after != ranges.begin() && c <= std::prev(after)->last;
 }
 
@@ -78,7 +80,7 @@ constexpr bool IsSurrogate(char32_t c, char32_t first)
 
 bool IsDecimalDigit(char32_t c) noexcept
 {
-    const auto after = std::ranges::upper_bound(DigitZeros, c);
+    const auto after = std::upper_bound(DigitZeros.begin(), DigitZeros.end(), c);
     return after != DigitZeros.begin() && c - *std::prev(after) < 10;
 }
 

@@ -279,7 +279,7 @@ FifteenDigits RoundToFifteenDigits(double magnitude)
         scaled = Scale(magnitude, significand, binaryExponent, 14 - exponent);
     }
     std::uint64_t digits = scaled.whole;
-    if (std::is_gt(scaled.restToHalf) || (std::is_eq(scaled.restToHalf) && digits % 2 == 1))
+    if (scaled.restToHalf > 0 || (scaled.restToHalf == 0 && digits % 2 == 1))
         ++digits;
     if (digits == FirstSixteenDigitNumber) {
         digits = FirstFifteenDigitNumber;

@@ -30,7 +30,8 @@ NumberParts SplitNumber(std::u16string_view text)
     const std::u16string_view number = text.substr(negative ? 1 : 0);
     const std::size_t point = std::min(number.find(u'.'), number.size());
     std::u16string digits;
-    std::ranges::copy_if(number, std::back_inserter(digits), [](char16_t c) { return c != u'.'; });
+    std::copy_if(number.begin(), number.end(), std::back_inserter(digits),
+                 [](char16_t c) { return c != u'.'; });
     const std::size_t leadingZeros = std::min(digits.find_first_not_of(u'0'), digits.size() - 1);
     digits.erase(0, leadingZeros);
     digits.erase(std::max<std::size_t>(digits.find_last_not_of(u'0') + 1, 1));
@@ -64,8 +65,8 @@ bool IsDigit(char16_t c)
 // The digits at the start of `text`, taken off it; how many there were.
 std::size_t TakeDigits(std::u16string_view &text)
 {
-    const std::size_t count
-        = static_cast<std::size_t>(std::ranges::find_if_not(text, IsDigit) - text.begin());
+    const std::size_t count = static_cast<std::size_t>(
+        std::find_if_not(text.begin(), text.end(), IsDigit) - text.begin());
     text.remove_prefix(count);
     return count;
 }

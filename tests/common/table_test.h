@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
-#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
@@ -17,13 +19,21 @@ struct RowName
     }
 };
 
-// The shortest text that reads back to `value`: comparing these texts compares doubles exactly,
-// the sign of zero included, with a readable message when they differ.
+// A text of seventeen digits, which reads back to `value`: comparing these texts compares doubles
+// exactly, the sign of zero included, with a readable message when they differ.
 inline std::string Exact(double value)
 {
     std::array<char, 32> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return {buffer.data(), end};
+    const int length = std::snprintf(buffer.data(), buffer.size(), "%.17g", value);
+    return {buffer.data(), static_cast<std::size_t>(length)};
+}
+
+// The double of the given bits (std::bit_cast, which not every toolchain's library has yet).
+inline double DoubleOfBits(std::uint64_t bits)
+{
+    double value = 0.0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
 }
 
 // Control texts are UTF-16; most test texts are ASCII and easier to read as such.

@@ -40,6 +40,7 @@ bool Raises(Operation operation, double left, double right)
     }
 }
 
+#ifdef FE_OVERFLOW // WebAssembly keeps no floating-point flags
 // What the hardware says: the step done at run time between clearing and reading the flags.
 bool SetsFaultFlag(Operation operation, double left, double right)
 {
@@ -61,6 +62,7 @@ bool SetsFaultFlag(Operation operation, double left, double right)
     (void)result;
     return std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID) != 0;
 }
+#endif
 
 struct StepRow
 {
@@ -82,12 +84,15 @@ TEST_P(FloatingPointTest, RaisesOnFaultFlags)
     EXPECT_EQ(Raises(row.operation, row.left, row.right), row.raises);
 }
 
+// Without floating-point flags (WebAssembly) the rows above stand alone.
+#ifdef FE_OVERFLOW
 TEST_P(FloatingPointTest, AgreesWithHardwareFlags)
 {
     const StepRow &row = GetParam();
     EXPECT_EQ(Raises(row.operation, row.left, row.right),
               SetsFaultFlag(row.operation, row.left, row.right));
 }
+#endif
 
 using enum Operation;
 

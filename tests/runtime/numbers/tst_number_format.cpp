@@ -2,7 +2,6 @@
 #include "number_format.h"
 #include "table_test.h"
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -100,14 +99,14 @@ double RandomValue(Sample sample, std::mt19937_64 &random)
 {
     switch (sample) {
     case Sample::AnyBits:
-        return std::bit_cast<double>(random());
+        return DoubleOfBits(random());
     case Sample::FixedRange: {
         const std::uint64_t exponent = 1023 - 30 + random() % 83;
-        return std::bit_cast<double>(exponent << 52 | (random() & ((1ULL << 52) - 1)));
+        return DoubleOfBits(exponent << 52 | (random() & ((1ULL << 52) - 1)));
     }
     case Sample::LargeRange: {
         const std::uint64_t exponent = 1023 + 46 + random() % 80;
-        return std::bit_cast<double>(exponent << 52 | (random() & ((1ULL << 52) - 1)));
+        return DoubleOfBits(exponent << 52 | (random() & ((1ULL << 52) - 1)));
     }
     case Sample::ShortDecimal: {
         const auto digits = static_cast<double>(random() % 100'000'000'000'000'000ULL);
