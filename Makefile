@@ -13,7 +13,7 @@ FORMAT_SOURCES = $(shell find conversion runtime window resources tests bench fu
 # Set to ON to check the sources with clang-tidy while the sanitizer build compiles them.
 TIDY ?= OFF
 
-.PHONY: run test test-linux test-sanitize windows test-windows test-web package bench fuzz screenshot \
+.PHONY: run test test-linux test-sanitize windows test-windows web test-web package bench fuzz screenshot \
     format format-check clean
 
 run:
@@ -24,7 +24,7 @@ run:
 
 # Every test: the Linux build's, then both Windows builds' under Wine. A machine that cannot run
 # the 32-bit build's tests says so last, not only in their count of skipped tests.
-test: test-linux test-windows test-web
+test: test-linux test-windows web test-web
 	@scripts/wine.sh --runs-32-bit || true
 
 test-linux:
@@ -38,10 +38,17 @@ test-sanitize:
 	$(MAKE) test-linux BUILD_DIR=build-sanitize CMAKE="$(CMAKE)" \
 	    CMAKE_ARGS="-DTENVEX_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTENVEX_CLANG_TIDY=$(TIDY)"
 
-# The standard-C++ layers built for the browser with Emscripten, their tests run under Node.js.
+# The static site, one page that opens from disk or from any static host: build-web/site/.
+web:
+	$(DEPS) web
+	$(CMAKE) -S . -B build-web -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/emscripten.cmake
+	$(CMAKE) --build build-web -j $(JOBS) --target tenvex
+
+# The browser build's tests: the standard-C++ layers' under Node.js, and the page in headless
+# Chromium.
 test-web:
 	$(DEPS) web
-	$(CMAKE) -S . -B build-web -DBUILD_TESTING=ON -DTENVEX_GUI=OFF \
+	$(CMAKE) -S . -B build-web -DBUILD_TESTING=ON \
 	    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/emscripten.cmake
 	$(CMAKE) --build build-web -j $(JOBS)
 	ctest --test-dir build-web --output-on-failure -j $(JOBS)

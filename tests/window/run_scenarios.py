@@ -168,9 +168,9 @@ class Runner:
 
     def seen(self, what):
         if what == "clipboard":
-            return Clipboard.read("clipboard")
+            return self.clipboard.read("clipboard")
         if what == "selection":
-            return Clipboard.read("primary")
+            return self.clipboard.read("primary")
         if what == "spoken":
             return self.window.spoken()
         if what == "input length":
@@ -211,10 +211,16 @@ def main():
     if platform == "linux":
         from scenario_linux import LinuxWindow
         window = LinuxWindow(sys.argv[3], sys.argv[4])
+    elif platform == "web":
+        from scenario_web import WebWindow
+        window = WebWindow(sys.argv[3])
     else:
         from scenario_windows import WindowsWindow
         window = WindowsWindow(sys.argv[3], sys.argv[4], sys.argv[5])
     runner = Runner(window)
+    # The browser takes keys and pointer from its driver; the desktop builds from the X server.
+    runner.user = getattr(window, "user", runner.user)
+    runner.clipboard = getattr(window, "clipboard", runner.clipboard)
     failed = 0
     only = set(os.environ.get("TENVEX_SCENARIOS", "").split())
     for name, steps in parse_table(table):

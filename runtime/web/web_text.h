@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <emscripten/val.h>
+#include <string>
+#include <string_view>
+
+namespace tenvex {
+
+// Texts between the program (UTF-16) and the page's strings, which the bindings pass as UTF-32.
+[[nodiscard]] emscripten::val ToJs(std::u16string_view text);
+[[nodiscard]] std::u16string FromJs(const emscripten::val &text);
+
+} // namespace tenvex
