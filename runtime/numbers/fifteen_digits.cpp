@@ -279,7 +279,8 @@ FifteenDigits RoundToFifteenDigits(double magnitude)
         scaled = Scale(magnitude, significand, binaryExponent, 14 - exponent);
     }
     std::uint64_t digits = scaled.whole;
-    if (scaled.restToHalf > 0 || (scaled.restToHalf == 0 && digits % 2 == 1))
+    if (scaled.restToHalf == std::strong_ordering::greater
+        || (scaled.restToHalf == std::strong_ordering::equal && digits % 2 == 1))
         ++digits;
     if (digits == FirstSixteenDigitNumber) {
         digits = FirstFifteenDigitNumber;
