@@ -18,7 +18,7 @@ Module.tenvex = (() => {
     make('h1', panel, {id: id + '-title', className: 'title', textContent: caption});
     panel.client = make('div', panel, {className: 'client'});
     Object.assign(panel.client.style, {width, height});
-    panel.style.fontFamily = `"${face}", "Microsoft Sans Serif", Arial, "Liberation Sans", sans-serif`;
+    panel.style.fontFamily = `"${face}", sans-serif`; // the face, or the nearest sans-serif
     panel.style.fontWeight = bold ? 'bold' : 'normal';
     return panel;
   }
