@@ -22,7 +22,7 @@ void Raise(std::size_t place, int event)
 emscripten::val Insertable(std::size_t place, const std::wstring &text, std::size_t kept)
 {
     return Window == nullptr ? emscripten::val::null()
-                             : Window->insertable(place, FromJs(emscripten::val(text)), kept);
+                             : Window->insertable(place, FromJs(text), kept);
 }
 
 } // namespace

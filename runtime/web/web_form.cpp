@@ -84,7 +84,8 @@ void WebForm::createControl(std::size_t place)
         style.set("background", CssColour(control.background));
         style.set("color", CssColour(control.foreground));
     }
-    setText(control.name, control.text);
+    // The first caption is shortened to fit, as every later one is: under the guard too.
+    RunGuarded(*this, [this, &control] { setText(control.name, control.text); });
 }
 
 void WebForm::open()

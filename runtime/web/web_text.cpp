@@ -24,7 +24,11 @@ emscripten::val ToJs(std::u16string_view text)
 
 std::u16string FromJs(const emscripten::val &text)
 {
-    const std::wstring wide = text.as<std::wstring>();
+    return FromJs(text.as<std::wstring>());
+}
+
+std::u16string FromJs(const std::wstring &wide)
+{
     std::u16string units;
     units.reserve(wide.size());
     for (const wchar_t c : wide) {
