@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The page's side of the browser back end: it makes the elements the program asks for, binds their
-// events to the program (Module.raise with the control's place and the event: 1 change, 2 click)
-// and gives the editable combo box the keys and the mouse of the desktop builds.
+// events to the program (_tenvex_raise with the control's place and the event: 1 change, 2 click,
+// as the program numbers them) and gives the editable combo box the keys and the mouse of the
+// desktop builds. The program calls it by name with passed arguments (call), and names each
+// element by its control's place in the description, the panel by -1.
 Module.tenvex = (() => {
   const Change = 1, Click = 2;
+  const elements = [];
+  let panel;
+  const element = place => (place < 0 ? panel : elements[place]);
   const make = (tag, parent, props = {}) => {
     const element = document.createElement(tag);
     Object.assign(element, props);
@@ -12,21 +17,21 @@ Module.tenvex = (() => {
   };
 
   function makePanel(id, caption, width, height, face, bold) {
-    const panel = make('section', document.body, {id, className: 'window'});
+    panel = make('section', document.body, {id, className: 'window'});
     panel.style.visibility = 'hidden'; // measured and placed first, then shown
     panel.setAttribute('aria-labelledby', id + '-title');
     make('h1', panel, {id: id + '-title', className: 'title', textContent: caption});
     panel.client = make('div', panel, {className: 'client'});
-    Object.assign(panel.client.style, {width, height});
+    Object.assign(panel.client.style, {width: width + 'px', height: height + 'px'});
     panel.style.fontFamily = `"${face}", sans-serif`; // the face, or the nearest sans-serif
     panel.style.fontWeight = bold ? 'bold' : 'normal';
-    return panel;
+    document.title = caption;
   }
 
   // The list of a combo box: all entries in order whatever has been typed, opened by its button,
   // Alt+Down or F4; arrows move through it, Enter takes the entry, Escape closes it and keeps
   // the typed text. With the list closed, the arrows take the next or previous entry.
-  function makeComboBox(box, id, place, name, entries) {
+  function makeComboBox(box, id, name) {
     const input = make('input', box, {id: id + '-input', type: 'text', autocomplete: 'off'});
     input.setAttribute('role', 'combobox');
     input.setAttribute('aria-autocomplete', 'none');
@@ -37,7 +42,9 @@ Module.tenvex = (() => {
     const list = make('ul', box, {id: id + '-list', hidden: true});
     list.setAttribute('role', 'listbox');
     if (name) list.setAttribute('aria-label', name);
-    const options = entries.map((text, i) => {
+    const entries = [], options = [];
+    box.addEntry = text => {
+      const i = entries.length;
       const option = make('li', list, {id: `${id}-option-${i}`, textContent: text});
       option.setAttribute('role', 'option');
       // A click on an entry takes it, and so does a release on it after a press on the arrow.
@@ -47,8 +54,9 @@ Module.tenvex = (() => {
       };
       option.addEventListener('mousedown', pick);
       option.addEventListener('mouseup', pick);
-      return option;
-    });
+      entries.push(text);
+      options.push(option);
+    };
     let active = -1;
     const highlight = i => {
       active = i;
@@ -110,15 +118,12 @@ Module.tenvex = (() => {
   function makeTextBox(parent, id, place, limit) {
     const element = make('input', parent, {id, type: 'text', autocomplete: 'off',
                                            spellcheck: false, maxLength: limit});
-    element.addEventListener('input', () => Module.raise(place, Change));
+    element.addEventListener('input', () => Module._tenvex_raise(place, Change));
     const insert = (event, text) => {
       event.preventDefault();
       const kept = element.value.length - (element.selectionEnd - element.selectionStart);
-      const line = Module.insertable(place, text, kept);
-      if (line !== null) {
-        element.focus();
-        document.execCommand('insertText', false, line);
-      }
+      reported = text;
+      Module._tenvex_insert(place, text.length, kept);
     };
     element.addEventListener('paste', event => insert(event, event.clipboardData.getData('text')));
     element.addEventListener('drop', event => insert(event, event.dataTransfer.getData('text')));
@@ -161,7 +166,8 @@ Module.tenvex = (() => {
     });
   }
 
-  function makeControl(parent, id, kind, place, name, entries, outputBox, limit) {
+  function makeControl(place, parentPlace, id, kind, name, outputBox, limit) {
+    const parent = parentPlace < 0 ? panel.client : elements[parentPlace];
     let element;
     if (kind === 'frame') {
       element = make('fieldset', parent, {id});
@@ -169,11 +175,10 @@ Module.tenvex = (() => {
     } else if (kind === 'textbox') {
       element = makeTextBox(parent, id, place, limit);
     } else if (kind === 'combobox') {
-      element = makeComboBox(make('div', parent, {id, className: 'combo'}), id, place, name,
-                             entries);
+      element = makeComboBox(make('div', parent, {id, className: 'combo'}), id, name);
     } else if (kind === 'button') {
       element = make('button', parent, {id, type: 'button'});
-      element.addEventListener('click', () => Module.raise(place, Click));
+      element.addEventListener('click', () => Module._tenvex_raise(place, Click));
       // Enter never presses the button; Space and the pointer do.
       element.addEventListener('keydown', event => {
         if (event.key === 'Enter') event.preventDefault();
@@ -193,21 +198,30 @@ Module.tenvex = (() => {
       element = make('div', parent, {id, className: 'label'});
     }
     if (name && kind !== 'combobox') element.setAttribute('aria-label', name);
-    return element;
+    elements[place] = element;
   }
 
-  const input = element => element.input || element;
-  const setCaption = (element, caption) => {
-    (element.legendElement || element).textContent = caption;
+  function place(at, left, top, width, height, fontSize, centred) {
+    const style = element(at).style;
+    Object.assign(style, {left: left + 'px', top: top + 'px', width: width + 'px',
+                          height: height + 'px', fontSize: fontSize + 'pt'});
+    if (centred) style.textAlign = 'center';
+  }
+
+  const input = place => elements[place].input || elements[place];
+  const setCaption = (place, caption) => {
+    (elements[place].legendElement || elements[place]).textContent = caption;
   };
 
   // Whether `text` fits the output box on one line.
-  function fits(element, text) {
+  function fits(place, text) {
+    const element = elements[place];
     element.dataset.shown = text;
     return element.scrollWidth <= element.clientWidth;
   }
 
-  function showResult(element, shown, tooltip, whole, announced) {
+  function showResult(place, shown, tooltip, whole, announced) {
+    const element = elements[place];
     element.dataset.shown = shown;
     element.title = tooltip;
     element.whole.textContent = whole;
@@ -234,10 +248,58 @@ Module.tenvex = (() => {
     ok.focus();
   }
 
-  const focusInput = element => {
-    const box = input(element);
+  const focusInput = place => {
+    const box = input(place);
     box.focus();
     if (box.select) box.select();
   };
-  return {makePanel, makeControl, input, setCaption, fits, showResult, showError, focusInput};
+  // Typed in where the selection is, as the user's own input: it can be undone, and it raises
+  // the change.
+  const insertText = (place, text) => {
+    input(place).focus();
+    document.execCommand('insertText', false, text);
+  };
+
+  const page = {
+    makePanel, makeControl, place, setCaption, fits, showResult, showError, focusInput, insertText,
+    addEntry: (place, text) => elements[place].addEntry(text),
+    colour: (place, background, color) => Object.assign(elements[place].style, {background, color}),
+    setLength: (place, property, pixels) => { element(place).style[property] = pixels + 'px'; },
+    show: () => { panel.style.visibility = 'visible'; },
+    value: place => input(place).value,
+    setValue: (place, text) => { input(place).value = text; },
+    width: place => element(place).offsetWidth,
+    height: place => element(place).offsetHeight,
+    viewportWidth: () => document.documentElement.clientWidth,
+    viewportHeight: () => document.documentElement.clientHeight,
+  };
+
+  // The bridge: texts cross as UTF-16 units in the program's memory, each call's arguments are
+  // passed first, and a text returned is reported and then copied by the program.
+  const Chunk = 8192; // units per fromCharCode call, well within any engine's argument limit
+  let passed = [], reported = '';
+  const take = () => { const args = passed; passed = []; return args; };
+  return {
+    text(units, length) {
+      let text = '';
+      for (let i = 0; i < length; i += Chunk) {
+        const from = (units >> 1) + i;
+        text += String.fromCharCode.apply(
+          null, HEAPU16.subarray(from, from + Math.min(Chunk, length - i)));
+      }
+      return text;
+    },
+    pass: value => { passed.push(value); },
+    call(name) {
+      const result = page[name](...take());
+      return result === undefined ? 0 : Number(result);
+    },
+    callForText(name) {
+      reported = String(page[name](...take()));
+      return reported.length;
+    },
+    copyReported(units) {
+      for (let i = 0; i < reported.length; ++i) HEAPU16[(units >> 1) + i] = reported.charCodeAt(i);
+    },
+  };
 })();

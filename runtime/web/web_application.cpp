@@ -1,29 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "application.h"
 #include "web_form.h"
-#include "web_text.h"
 
-#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 
 namespace tenvex {
 
 namespace {
 
 WebForm *Window = nullptr; // the page's one window, once made
-
-// The page's events come in here: a control's place in the description and the event's kind.
-void Raise(std::size_t place, int event)
-{
-    if (Window != nullptr)
-        Window->raise(place, static_cast<EventKind>(event));
-}
-
-// A paste or a drop into a text box, as the page reports it.
-emscripten::val Insertable(std::size_t place, const std::wstring &text, std::size_t kept)
-{
-    return Window == nullptr ? emscripten::val::null()
-                             : Window->insertable(place, FromJs(text), kept);
-}
 
 } // namespace
 
@@ -38,8 +23,19 @@ int RunApplication(int & /*argc*/, char ** /*argv*/, const FormDescription &desc
 
 } // namespace tenvex
 
-EMSCRIPTEN_BINDINGS(tenvex)
+// The page's events come in here (controls.js): a control's place in the description and the
+// event's kind.
+extern "C" EMSCRIPTEN_KEEPALIVE void tenvex_raise(std::size_t place, int event)
 {
-    emscripten::function("raise", &tenvex::Raise);
-    emscripten::function("insertable", &tenvex::Insertable);
+    if (tenvex::Window != nullptr)
+        tenvex::Window->raise(place, static_cast<tenvex::EventKind>(event));
+}
+
+// A paste or a drop into a text box, its text just reported, `length` units long, beside the
+// `kept` characters staying in the box.
+extern "C" EMSCRIPTEN_KEEPALIVE void tenvex_insert(std::size_t place, std::size_t length,
+                                                   std::size_t kept)
+{
+    if (tenvex::Window != nullptr)
+        tenvex::Window->insert(place, length, kept);
 }

@@ -3,57 +3,44 @@
 
 #include "error.h"
 #include "form_layout.h"
-#include "web_text.h"
+#include "web_page.h"
 
 #include <algorithm>
-#include <string>
 
 namespace tenvex {
 
 namespace {
 
-using emscripten::val;
-
 constexpr int CssDotsPerInch = 96;
 
-std::string Px(double twips)
+double Px(double twips)
 {
-    return std::to_string(Pixels(twips, CssDotsPerInch)) + "px";
+    return Pixels(twips, CssDotsPerInch);
 }
 
-std::string CssColour(SystemColour colour)
+std::u16string_view CssColour(SystemColour colour)
 {
     switch (colour) {
     case SystemColour::Window:
-        return "Canvas";
+        return u"Canvas";
     case SystemColour::WindowText:
-        return "CanvasText";
+        return u"CanvasText";
     case SystemColour::ButtonFace:
-        return "ButtonFace";
+        return u"ButtonFace";
     case SystemColour::ButtonText:
-        return "ButtonText";
+        return u"ButtonText";
     }
-    return "CanvasText";
-}
-
-// The page's helpers (controls.js): they make the combo box and bind events to this program.
-val Helper(const char *name)
-{
-    return val::module_property("tenvex")[name];
+    return u"CanvasText";
 }
 
 } // namespace
 
 WebForm::WebForm(const FormDescription &description)
     : m_description(description)
-    , m_document(val::global("document"))
-    , m_panel(Helper("makePanel")(ToJs(description.name), ToJs(description.caption),
-                                  Px(description.clientWidth), Px(description.clientHeight),
-                                  ToJs(description.fontFace), description.bold))
     , m_captions(description.controls.size())
 {
-    m_document.set("title", ToJs(description.caption));
-    m_elements.reserve(description.controls.size());
+    CallPage(u"makePanel", description.name, description.caption, Px(description.clientWidth),
+             Px(description.clientHeight), description.fontFace, description.bold);
     for (std::size_t place = 0; place < description.controls.size(); ++place)
         createControl(place);
 }
@@ -61,29 +48,20 @@ WebForm::WebForm(const FormDescription &description)
 void WebForm::createControl(std::size_t place)
 {
     const ControlDescription &control = m_description.controls[place];
-    const val parent = control.parent == m_description.name
-        ? m_panel["client"]
-        : m_elements[ControlIndex(m_description, control.parent)];
-    val entries = val::array();
+    const int parent = control.parent == m_description.name
+        ? PagePanel
+        : static_cast<int>(ControlIndex(m_description, control.parent));
+    static constexpr std::u16string_view Kinds[]
+        = {u"label", u"frame", u"textbox", u"combobox", u"button"};
+    CallPage(u"makeControl", place, parent, control.name, Kinds[static_cast<int>(control.kind)],
+             control.accessibleName, IsOutputBox(control), TextLengthLimit);
     for (const std::u16string_view entry : control.listEntries)
-        entries.call<void>("push", ToJs(entry));
-    static constexpr const char *Kinds[] = {"label", "frame", "textbox", "combobox", "button"};
-    const val element = Helper("makeControl")(
-        parent, ToJs(control.name), val(Kinds[static_cast<int>(control.kind)]), place,
-        ToJs(control.accessibleName), entries, IsOutputBox(control), TextLengthLimit);
-    m_elements.push_back(element);
-    val style = element["style"];
-    style.set("left", Px(control.geometry.left));
-    style.set("top", Px(control.geometry.top));
-    style.set("width", Px(control.geometry.width));
-    style.set("height", Px(control.geometry.height));
-    style.set("fontSize", std::to_string(control.fontSize) + "pt");
-    if (control.alignment == Alignment::Centre)
-        style.set("textAlign", "center");
-    if (TakesColours(control)) {
-        style.set("background", CssColour(control.background));
-        style.set("color", CssColour(control.foreground));
-    }
+        CallPage(u"addEntry", place, entry);
+    const TwipsRect &geometry = control.geometry;
+    CallPage(u"place", place, Px(geometry.left), Px(geometry.top), Px(geometry.width),
+             Px(geometry.height), control.fontSize, control.alignment == Alignment::Centre);
+    if (TakesColours(control))
+        CallPage(u"colour", place, CssColour(control.background), CssColour(control.foreground));
     // The first caption is shortened to fit, as every later one is: under the guard too.
     RunGuarded(*this, [this, &control] { setText(control.name, control.text); });
 }
@@ -91,9 +69,9 @@ void WebForm::createControl(std::size_t place)
 void WebForm::open()
 {
     RaiseEvent(*this, m_description, m_description.name, EventKind::Load);
-    m_panel["style"].set("visibility", "visible");
+    CallPage(u"show");
     if (const auto first = FirstFocus(m_description))
-        Helper("focusInput")(m_elements[*first]);
+        CallPage(u"focusInput", *first);
 }
 
 void WebForm::raise(std::size_t place, EventKind event) noexcept
@@ -101,15 +79,13 @@ void WebForm::raise(std::size_t place, EventKind event) noexcept
     RaiseEvent(*this, m_description, m_description.controls[place].name, event);
 }
 
-val WebForm::insertable(std::size_t place, std::u16string_view text, std::size_t kept) noexcept
+void WebForm::insert(std::size_t place, std::size_t length, std::size_t kept) noexcept
 {
-    val line = val::null();
     RunGuarded(*this, [&] {
-        if (kept + text.size() > TextLengthLimit)
+        if (kept + length > TextLengthLimit)
             throw Error(ErrorKind::TextTooLong, DisplayName(m_description.controls[place]));
-        line = ToJs(OneLine(text));
+        CallPage(u"insertText", place, OneLine(ReportedText(length)));
     });
-    return line;
 }
 
 std::u16string WebForm::text(std::u16string_view control) const
@@ -118,7 +94,7 @@ std::u16string WebForm::text(std::u16string_view control) const
     switch (m_description.controls[place].kind) {
     case ControlKind::TextBox:
     case ControlKind::ComboBox:
-        return FromJs(Helper("input")(m_elements[place])["value"]);
+        return CallPageForText(u"value", place);
     default:
         return m_captions[place];
     }
@@ -130,7 +106,7 @@ void WebForm::setText(std::u16string_view control, std::u16string_view text)
     switch (m_description.controls[place].kind) {
     case ControlKind::TextBox:
     case ControlKind::ComboBox:
-        Helper("input")(m_elements[place]).set("value", ToJs(text));
+        CallPage(u"setValue", place, text);
         return;
     default:
         m_captions[place] = text;
@@ -143,47 +119,44 @@ void WebForm::setText(std::u16string_view control, std::u16string_view text)
 void WebForm::showCaption(std::size_t place)
 {
     const ControlDescription &control = m_description.controls[place];
-    const val element = m_elements[place];
     if (!IsOutputBox(control)) {
-        Helper("setCaption")(element, ToJs(m_captions[place]));
+        CallPage(u"setCaption", place, m_captions[place]);
         return;
     }
-    const ResultView view = ResultViewOf(m_captions[place], [&element](std::u16string_view shown) {
-        return Helper("fits")(element, ToJs(shown)).as<bool>();
+    const ResultView view = ResultViewOf(m_captions[place], [place](std::u16string_view shown) {
+        return CallPage(u"fits", place, shown) != 0;
     });
     const AccessibleOutput output = AccessibleOutputOf(control, m_captions[place]);
-    Helper("showResult")(element, ToJs(view.shown), ToJs(view.tooltip), ToJs(output.value),
-                         output.announced);
+    CallPage(u"showResult", place, view.shown, view.tooltip, output.value, output.announced);
 }
 
 TwipsSize WebForm::outerSize() const
 {
-    return {Twips(m_panel["offsetWidth"].as<int>(), CssDotsPerInch),
-            Twips(m_panel["offsetHeight"].as<int>(), CssDotsPerInch)};
+    return {Twips(static_cast<int>(CallPage(u"width", PagePanel)), CssDotsPerInch),
+            Twips(static_cast<int>(CallPage(u"height", PagePanel)), CssDotsPerInch)};
 }
 
 // A page cannot be scrolled to what lies above or left of its origin: a panel wider or taller
 // than the viewport starts at its edge, and the rest is reached by scrolling.
 void WebForm::setLeft(float left)
 {
-    m_panel["style"].set("left", Px(std::max(left, 0.0F)));
+    CallPage(u"setLength", PagePanel, u"left", Px(std::max(left, 0.0F)));
 }
 
 void WebForm::setTop(float top)
 {
-    m_panel["style"].set("top", Px(std::max(top, 0.0F)));
+    CallPage(u"setLength", PagePanel, u"top", Px(std::max(top, 0.0F)));
 }
 
 TwipsSize WebForm::screenSize() const
 {
-    const val root = m_document["documentElement"];
-    return {Twips(root["clientWidth"].as<int>(), CssDotsPerInch),
-            Twips(root["clientHeight"].as<int>(), CssDotsPerInch)};
+    return {Twips(static_cast<int>(CallPage(u"viewportWidth")), CssDotsPerInch),
+            Twips(static_cast<int>(CallPage(u"viewportHeight")), CssDotsPerInch)};
 }
 
 void WebForm::reportError(std::u16string_view message)
 {
-    Helper("showError")(ToJs(m_description.caption), ToJs(UnbrokenQuotes(message)));
+    CallPage(u"showError", m_description.caption, UnbrokenQuotes(message));
 }
 
 } // namespace tenvex

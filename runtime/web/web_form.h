@@ -3,7 +3,6 @@
 
 #include "form.h"
 
-#include <emscripten/val.h>
 #include <string>
 #include <vector>
 
@@ -23,11 +22,10 @@ public:
     void open();
     // Raises `event` of the control at `place` in the description, as the page reports it.
     void raise(std::size_t place, EventKind event) noexcept;
-    // What a paste or a drop of `text` puts into the text box at `place`, beside the `kept`
-    // characters staying there: all its lines on one; null, the user told why, where the box
-    // could not hold it all.
-    [[nodiscard]] emscripten::val insertable(std::size_t place, std::u16string_view text,
-                                             std::size_t kept) noexcept;
+    // Puts the paste or the drop the page has just reported, `length` units long, into the text
+    // box at `place`, beside the `kept` characters staying there: all its lines on one; nothing,
+    // the user told why, where the box could not hold it all.
+    void insert(std::size_t place, std::size_t length, std::size_t kept) noexcept;
 
     [[nodiscard]] std::u16string text(std::u16string_view control) const override;
     void setText(std::u16string_view control, std::u16string_view text) override;
@@ -42,10 +40,7 @@ private:
     void showCaption(std::size_t place);
 
     const FormDescription &m_description;
-    emscripten::val m_document;
-    emscripten::val m_panel;
-    std::vector<emscripten::val> m_elements; // in description order
-    std::vector<std::u16string> m_captions;  // of labels, frames and buttons, in full
+    std::vector<std::u16string> m_captions; // of labels, frames and buttons, in full
 };
 
 } // namespace tenvex
