@@ -87,6 +87,11 @@ END
     # The Windows build compiles in the committed icon: it must be the one the design draws.
     cmp -s "$build/resources/icons/tenvex.ico" "$tree/resources/tenvex.ico" \
         || fail "resources/tenvex.ico differs from the drawn icon: copy $build/resources/icons/tenvex.ico there"
+    # The web build, which cannot draw, takes its favicon and its installed icon from here.
+    for size in 32 256; do
+        cmp -s "$build/resources/icons/tenvex-$size.png" "$tree/resources/tenvex-$size.png" \
+            || fail "resources/tenvex-$size.png differs from the drawn icon: copy $build/resources/icons/tenvex-$size.png there"
+    done
     echo "resource script compiles with the version block and the icon"
     ;;
 deb)

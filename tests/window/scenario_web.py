@@ -3,6 +3,7 @@
 WebDriver with the browser's own key and pointer input, and read through its accessibility tree
 (the DevTools protocol), as screen readers read it; what its live regions are told is what
 screen readers hear."""
+import os
 import time
 
 from selenium import webdriver
@@ -12,6 +13,8 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.actions.mouse_button import MouseButton
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
+
+from site_server import SiteServer
 
 KEYS = {"Return": Keys.ENTER, "KP_Enter": Keys.ENTER, "Escape": Keys.ESCAPE, "Tab": Keys.TAB,
         "space": Keys.SPACE, "F4": Keys.F4, "Down": Keys.ARROW_DOWN, "Up": Keys.ARROW_UP,
@@ -112,8 +115,11 @@ class WebClipboard:
 
 
 class WebWindow:
+    """The page at a URL, or the site in a folder served over HTTP."""
+
     def __init__(self, page):
-        self.page = page
+        self.server = SiteServer(page) if os.path.isdir(page) else None
+        self.page = self.server.url if self.server else page
         options = webdriver.ChromeOptions()
         for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
                          "--window-size=800,600", "--force-renderer-accessibility"):
@@ -137,6 +143,8 @@ class WebWindow:
 
     def close(self):
         self.driver.quit()
+        if self.server:
+            self.server.stop()
 
     def tree(self):
         return self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
