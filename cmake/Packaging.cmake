@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 # The packages: `cpack -G DEB` in a Linux build folder; `cpack -G ZIP` and `cpack -G NSIS` (an
-# installer) in a Windows one.
+# installer) in a Windows one; `cpack -G ZIP` (the static site) in a browser one.
 # Every value reaches CPack as written, backslashes of registry keys included.
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_PACKAGE_NAME tenvex)
@@ -21,6 +21,14 @@ set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/packaging/project_config
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/packaging/staged.cmake)
 set(CPACK_TENVEX_SOURCE_DATE_EPOCH ${TENVEX_SOURCE_DATE_EPOCH})
 set(CPACK_TENVEX_OBJCOPY ${CMAKE_OBJCOPY})
+
+if(TENVEX_BACKEND STREQUAL "web")
+    # The static site as it is, to unpack on any static host or to open from disk.
+    set(CPACK_GENERATOR ZIP)
+    set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-web")
+    include(CPack)
+    return()
+endif()
 
 if(TENVEX_BACKEND STREQUAL "win32")
     # Tenvex.exe with short notes for its users and the licence, both with Windows line ends, as a

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds every package into packages/: the Debian package from the Linux build, and the ZIP and
-# the installer of both Windows builds; then writes SHA256SUMS beside them. Each build folder is
+# Builds every package into packages/: the Debian package from the Linux build, the ZIP and the
+# installer of both Windows builds, and the static site's ZIP from the browser build; then writes
+# SHA256SUMS beside them. Each build folder is
 # configured without tests, as the packages are built for release.
 #   scripts/package.sh [JOBS]
 set -euo pipefail
@@ -24,5 +25,6 @@ for arch in x86_64 i686; do
     package "build-package-windows-$arch" "ZIP;NSIS" \
         "-DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/mingw-$arch.cmake"
 done
+package build-package-web ZIP -DCMAKE_TOOLCHAIN_FILE=cmake/toolchains/emscripten.cmake
 rm -rf "$out/_CPack_Packages"
 (cd "$out" && sha256sum -- *.deb *.zip *.exe >SHA256SUMS && cat SHA256SUMS)
