@@ -84,6 +84,8 @@ bench:
 	$(CMAKE) -S . -B build-windows-x86_64 -DTENVEX_BENCH=ON
 	$(CMAKE) --build build-windows-x86_64 -j $(JOBS)
 	bench/startup_windows.sh build-windows-x86_64
+	$(MAKE) web
+	/usr/bin/python3 bench/web.py build-web/site
 
 fuzz:
 	$(DEPS) fuzz

@@ -6,6 +6,8 @@ import threading
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
+    # As static hosts do: each response sent at once, not held back waiting for acknowledgements.
+    disable_nagle_algorithm = True
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".wasm": "application/wasm", ".webmanifest": "application/manifest+json"}
 
