@@ -126,7 +126,13 @@ Module.tenvex = (() => {
       Module._tenvex_insert(place, text.length, kept);
     };
     element.addEventListener('paste', event => insert(event, event.clipboardData.getData('text')));
-    element.addEventListener('drop', event => insert(event, event.dataTransfer.getData('text')));
+    // A drop goes in where it is let go, as on the desktop, whatever is selected.
+    element.addEventListener('drop', event => {
+      const at = document.caretPositionFromPoint
+        && document.caretPositionFromPoint(event.clientX, event.clientY);
+      if (at && at.offsetNode === element) element.setSelectionRange(at.offset, at.offset);
+      insert(event, event.dataTransfer.getData('text'));
+    });
     return element;
   }
 

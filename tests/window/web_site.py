@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 """The browser build as a site, served over HTTP to headless Chromium: every control found by
 its name in the accessibility tree, the favicon shown, installable as the browser itself judges
-it, and working offline once opened.
+it, working offline once opened; and text put in the quantity by an input method and by drops,
+which the browser delivers as it does a person's, each raising the change.
     web_site.py SITE_DIR"""
 import sys
 import time
@@ -68,9 +69,44 @@ def offline(driver, server):
     return None if result == "2.5" else f"offline, Convert gave {result!r}, not '2.5'"
 
 
+def result(driver):
+    return driver.find_element(By.CSS_SELECTOR, "#lblTo .unseen").get_attribute("textContent")
+
+
+def composed(driver, server):
+    """Composes "2" over the selected quantity, then commits "2.5": the result is cleared as the
+    composition starts, and the committed text converts."""
+    convert(driver, "")
+    driver.execute_cdp_cmd("Input.imeSetComposition",
+                           {"text": "2", "selectionStart": 1, "selectionEnd": 1})
+    cleared = result(driver)
+    driver.execute_cdp_cmd("Input.insertText", {"text": "2.5"})
+    converted = convert(driver, "")
+    return None if (cleared, converted) == ("", "2.5") else \
+        f"composing left {cleared!r}, then Convert gave {converted!r}, not '' and '2.5'"
+
+
+def dropped(offset, expected):
+    """Drops "5" on the quantity "1", `offset` pixels from its left edge (from its right, if
+    negative): it goes in where it is let go, and the change clears the result."""
+    def check(driver, server):
+        convert(driver, "")
+        box = driver.find_element(By.ID, "txtFrom").rect
+        x = box["x"] + (offset if offset > 0 else box["width"] + offset)
+        drag = {"x": x, "y": box["y"] + box["height"] / 2, "data": {
+            "items": [{"mimeType": "text/plain", "data": "5"}], "dragOperationsMask": 1}}
+        for kind in ("dragEnter", "dragOver", "drop"):
+            driver.execute_cdp_cmd("Input.dispatchDragEvent", {"type": kind, **drag})
+        value = driver.execute_script("return document.getElementById('txtFrom').value")
+        return None if (value, result(driver)) == (expected, "") else \
+            f"dropped, the quantity is {value!r} and the result {result(driver)!r}"
+    return check
+
+
 # Each row has a fresh browser and server; the last row stops its server.
 ROWS = [("accessible_names", names), ("favicon", favicon), ("installable", installable),
-        ("offline_once_opened", offline)]
+        ("composition", composed), ("drop_at_the_start", dropped(3, "51")),
+        ("drop_at_the_end", dropped(-3, "15")), ("offline_once_opened", offline)]
 
 
 def main():
