@@ -6,7 +6,9 @@ import threading
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):
-    # As static hosts do: each response sent at once, not held back waiting for acknowledgements.
+    # As static hosts do: connections kept open for the page's next requests, and each response
+    # sent at once, not held back waiting for acknowledgements.
+    protocol_version = "HTTP/1.1"
     disable_nagle_algorithm = True
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map,
                       ".wasm": "application/wasm", ".webmanifest": "application/manifest+json"}
