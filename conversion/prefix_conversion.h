@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "error.h"
 #include "number_format.h"
 
 #include <algorithm>
@@ -51,12 +52,29 @@ inline constexpr auto ListedPrefixNames = [] {
     return names;
 }();
 
+// The prefix boxes, as the user knows them.
+enum class PrefixBox { From, To };
+
+// A prefix box holds a name that matches no prefix; text() is the name.
+class UnknownPrefix final : public Error
+{
+public:
+    UnknownPrefix(PrefixBox box, std::u16string_view name);
+
+    [[nodiscard]] PrefixBox box() const noexcept { return m_box; }
+    [[nodiscard]] const char *what() const noexcept override;
+    [[nodiscard]] std::u16string message() const override;
+
+private:
+    PrefixBox m_box;
+};
+
 // Rewrites the quantity that inputText begins with from the prefix fromName to the prefix toName
 // and returns it as text. The number is read first, then fromName is looked up and applied by
 // multiplying by its factor, then toName by dividing by its factor (a true division, so "milli (m)"
 // divides by the double nearest 0.001); "Unit" does no arithmetic. Names match exactly, case
-// included. The first error ends the call, as an Error: one of the reading's, UnknownFromPrefix
-// or UnknownToPrefix, or FloatingPointError when a step overflows.
+// included. The first error ends the call: one of the reading's, UnknownPrefix, or a NumberError
+// of FloatingPointError when a step overflows.
 [[nodiscard]] NumberText ConvertQuantity(std::u16string_view inputText,
                                          std::u16string_view fromName, std::u16string_view toName);
 

@@ -67,8 +67,8 @@ void Compare(const std::u16string &text)
     bool tooLarge = false;
     try {
         read = tenvex::ReadNumber(text);
-    } catch (const tenvex::Error &error) {
-        if (error.kind() != tenvex::ErrorKind::NumberTooLarge)
+    } catch (const tenvex::NumberError &error) {
+        if (error.kind() != tenvex::NumberErrorKind::NumberTooLarge)
             return;
         tooLarge = true;
     }

@@ -31,7 +31,7 @@ void detail::RunCaught(Form &form, void (*work)(Form &form, const void *context)
         return;
     } catch (const Error &error) {
         try {
-            composed = ErrorMessage(error);
+            composed = error.message();
             message = composed;
         } catch (...) {
             message = OutOfMemoryMessage();

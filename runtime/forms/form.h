@@ -17,7 +17,7 @@ struct TwipsSize
 // The window as its event handlers see it, built by the platform from its description. Sizes and
 // positions are in twips, in single precision; positions are measured from the top-left corner
 // of the primary screen. A control is named as in the description; a name the window does not
-// have raises Error(NoSuchControl).
+// have raises FormError(NoSuchControl).
 class Form
 {
 public:

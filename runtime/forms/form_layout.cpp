@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form_layout.h"
 
-#include "error.h"
 #include "form.h"
+#include "form_error.h"
 #include "shortening.h"
 
 #include <numeric>
@@ -14,7 +14,7 @@ std::size_t ControlIndex(const FormDescription &form, std::u16string_view name)
     const auto control = std::find_if(form.controls.begin(), form.controls.end(),
                                       [name](const auto &c) { return c.name == name; });
     if (control == form.controls.end())
-        throw Error(ErrorKind::NoSuchControl, name);
+        throw FormError(FormErrorKind::NoSuchControl, name);
     return static_cast<std::size_t>(control - form.controls.begin());
 }
 

@@ -132,7 +132,7 @@ struct AccessibleOutput
         });
 }
 
-// The place in the description of the control `name`; Error(NoSuchControl) when it has none.
+// The place in the description of the control `name`; FormError(NoSuchControl) when it has none.
 [[nodiscard]] std::size_t ControlIndex(const FormDescription &form, std::u16string_view name);
 
 // The places of all controls in the order of their tab indices.

@@ -22,6 +22,8 @@ void AppendCode(std::u16string &text, char32_t c)
     text += u'>';
 }
 
+} // namespace
+
 // The text in double quotes as the user can see it: every invisible character (a control, a
 // direction control, a blank other than the space) written as its code, and cut short with an
 // ellipsis when it is longer than a message can usefully show, never inside a character.
@@ -48,88 +50,55 @@ std::u16string Quoted(std::u16string_view text)
     return u'"' + shown + (cut ? u"\u2026\"" : u"\"");
 }
 
-std::u16string UnknownPrefixMessage(std::u16string_view box, std::u16string_view name)
-{
-    return u"The " + std::u16string(box) + u" box holds " + Quoted(name)
-        + u", which is not a prefix name. Choose a name from the list; names are case-sensitive,"
-          u" as in \"Kilo (K)\" and \"milli (m)\".";
-}
-
-std::u16string TooLongMessage(std::u16string_view box)
-{
-    const std::string limit = std::to_string(TextLengthLimit);
-    return u"The " + std::u16string(box) + u" box holds at most "
-        + std::u16string(limit.begin(), limit.end())
-        + u" characters: the text was not put in, and the box keeps what it had.";
-}
-
-} // namespace
-
-Error::Error(ErrorKind kind, std::u16string_view text)
-    : m_kind(kind)
-    , m_text(text)
+NumberError::NumberError(NumberErrorKind kind, std::u16string_view text)
+    : Error(text)
+    , m_kind(kind)
 {}
 
-const char *Error::what() const noexcept
+const char *NumberError::what() const noexcept
 {
     switch (m_kind) {
-    case ErrorKind::NotANumber:
+    case NumberErrorKind::NotANumber:
         return "not a number";
-    case ErrorKind::AmbiguousNumber:
+    case NumberErrorKind::AmbiguousNumber:
         return "ambiguous number";
-    case ErrorKind::DoubledPoint:
+    case NumberErrorKind::DoubledPoint:
         return "doubled point";
-    case ErrorKind::TrailingDigits:
+    case NumberErrorKind::TrailingDigits:
         return "digits after the number";
-    case ErrorKind::NumberTooLarge:
+    case NumberErrorKind::NumberTooLarge:
         return "number too large";
-    case ErrorKind::UnknownFromPrefix:
-        return "unknown source prefix";
-    case ErrorKind::UnknownToPrefix:
-        return "unknown target prefix";
-    case ErrorKind::FloatingPointError:
+    case NumberErrorKind::FloatingPointError:
         return "floating-point error";
-    case ErrorKind::NoSuchControl:
-        return "no such control";
-    case ErrorKind::TextTooLong:
-        return "text too long";
     }
     return "error";
 }
 
-std::u16string ErrorMessage(const Error &error)
+std::u16string NumberError::message() const
 {
-    const std::u16string_view text = error.text();
-    switch (error.kind()) {
-    case ErrorKind::NotANumber:
-        return u"The quantity " + Quoted(text) + u" is not a number.";
-    case ErrorKind::AmbiguousNumber:
-        return u"The quantity " + Quoted(text)
+    const std::u16string_view quantity = text();
+    switch (m_kind) {
+    case NumberErrorKind::NotANumber:
+        return u"The quantity " + Quoted(quantity) + u" is not a number.";
+    case NumberErrorKind::AmbiguousNumber:
+        return u"The quantity " + Quoted(quantity)
             + u" could be read in more than one way. Write the decimal point as \".\" and no digit"
               u" grouping: a single plain number, such as 1.5 or 1000.";
-    case ErrorKind::DoubledPoint:
-        return u"The quantity " + Quoted(text)
+    case NumberErrorKind::DoubledPoint:
+        return u"The quantity " + Quoted(quantity)
             + u" has two points in a row. Write a single plain number, such as 1.5 or 1000.";
-    case ErrorKind::TrailingDigits:
-        return u"The quantity " + Quoted(text)
+    case NumberErrorKind::TrailingDigits:
+        return u"The quantity " + Quoted(quantity)
             + u" is not a single plain number: more digits follow the number it begins with."
               u" Write a single plain number, such as 1.5 or 1000; a unit after it, as in"
               u" \"2.5 kV\", is fine.";
-    case ErrorKind::NumberTooLarge:
-        return u"The quantity " + Quoted(text)
+    case NumberErrorKind::NumberTooLarge:
+        return u"The quantity " + Quoted(quantity)
             + u" is too large in size: numbers must lie between about -1.79E+308 and 1.79E+308.";
-    case ErrorKind::UnknownFromPrefix:
-        return UnknownPrefixMessage(u"From prefix", text);
-    case ErrorKind::UnknownToPrefix:
-        return UnknownPrefixMessage(u"To prefix", text);
-    case ErrorKind::FloatingPointError:
+    case NumberErrorKind::FloatingPointError:
         // With finite values and the prefixes' non-zero factors, overflow is the one fault a
         // conversion can meet.
         return std::u16string(u"The result is too large in size: the calculation overflowed.");
-    case ErrorKind::NoSuchControl:
-        return u"The window has no control named " + Quoted(text) + u'.';
-    case ErrorKind::TextTooLong:
-        return TooLongMessage(text);
     }
     return std::u16string(UnexpectedErrorMessage());
 }

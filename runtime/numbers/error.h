@@ -1,53 +1,59 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstddef>
 #include <exception>
 #include <string>
 #include <string_view>
 
 namespace tenvex {
 
-// What went wrong. Each kind names the text it concerns; ErrorMessage() turns both into the
-// sentence the user reads.
-enum class ErrorKind {
+// The base of the program's own errors. Each layer raises errors of its own kinds, and each error
+// composes the sentence the user reads. They are caught in one place only, where an event is
+// handed to its handler, and reported there.
+class Error : public std::exception
+{
+public:
+    // The sentence the user reads.
+    [[nodiscard]] virtual std::u16string message() const = 0;
+    // The text the error concerns, as the user wrote it: the input, a prefix name, a box's name.
+    [[nodiscard]] const std::u16string &text() const noexcept { return m_text; }
+
+protected:
+    explicit Error(std::u16string_view text)
+        : m_text(text)
+    {}
+
+private:
+    std::u16string m_text;
+};
+
+// What went wrong in reading a number or in an arithmetic step.
+enum class NumberErrorKind {
     NotANumber,         // the input does not begin with a number
     AmbiguousNumber,    // a separator or blanks and a digit follow: another convention's number
     DoubledPoint,       // two points in a row, and digits after them
     TrailingDigits,     // more digits after the number: an expression or a second number
     NumberTooLarge,     // the number written is larger than the largest double
-    UnknownFromPrefix,  // the source prefix name matches no prefix
-    UnknownToPrefix,    // the target prefix name matches no prefix
     FloatingPointError, // an arithmetic step overflowed, divided by zero or was invalid
-    NoSuchControl,      // a handler asked for a control the window does not have
-    TextTooLong,        // a change would make a text box's text longer than it may be
 };
 
-// The most UTF-16 units a text box holds: far beyond any quantity (the longest number written in
-// full has 767 significant digits), and few enough that every platform's box stays responsive.
-// A change that would go beyond it is refused whole, and the box keeps its text.
-inline constexpr std::size_t TextLengthLimit = 250'000;
-
-// The one exception type of the program's own errors. It is caught in one place only, where an
-// event is handed to its handler, and reported there with ErrorMessage().
-class Error final : public std::exception
+class NumberError final : public Error
 {
 public:
-    explicit Error(ErrorKind kind, std::u16string_view text = {});
+    explicit NumberError(NumberErrorKind kind, std::u16string_view text = {});
 
-    [[nodiscard]] ErrorKind kind() const noexcept { return m_kind; }
-    // The text the error concerns, as the user wrote it: the input or a prefix name.
-    [[nodiscard]] const std::u16string &text() const noexcept { return m_text; }
-    // The kind, in a few words for logs and test output; the user reads ErrorMessage().
+    [[nodiscard]] NumberErrorKind kind() const noexcept { return m_kind; }
+    // The kind, in a few words for logs and test output; the user reads message().
     [[nodiscard]] const char *what() const noexcept override;
+    [[nodiscard]] std::u16string message() const override;
 
 private:
-    ErrorKind m_kind;
-    std::u16string m_text;
+    NumberErrorKind m_kind;
 };
 
-// The sentences the user reads for an error, in one place for every platform.
-[[nodiscard]] std::u16string ErrorMessage(const Error &error);
+// `text` in double quotes as the user can see it in a message: every invisible character written
+// as its code, and cut short with an ellipsis beyond what a message can usefully show.
+[[nodiscard]] std::u16string Quoted(std::u16string_view text);
 
 // What the user reads for a failure that is not one of ours. Both are fixed texts: they are shown
 // where composing a message may itself have failed.

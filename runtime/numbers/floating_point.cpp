@@ -7,7 +7,7 @@ namespace tenvex::detail {
 
 void RaiseFloatingPointError()
 {
-    throw Error(ErrorKind::FloatingPointError);
+    throw NumberError(NumberErrorKind::FloatingPointError);
 }
 
 } // namespace tenvex::detail

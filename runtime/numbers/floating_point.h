@@ -5,9 +5,9 @@
 
 namespace tenvex {
 
-// One arithmetic step under the floating-point test: Error(FloatingPointError) is thrown when the
-// step sets the IEEE overflow, division-by-zero or invalid-operation flag. Underflow and inexact
-// results pass: a result too small for a double becomes a subnormal number or zero.
+// One arithmetic step under the floating-point test: NumberError(FloatingPointError) is thrown when
+// the step sets the IEEE overflow, division-by-zero or invalid-operation flag. Underflow and
+// inexact results pass: a result too small for a double becomes a subnormal number or zero.
 //
 // The flags a step sets are told from its operands and its stored result rather than read from
 // the floating-point environment. For a product, quotient or difference of quiet operands the two

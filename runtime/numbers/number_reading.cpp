@@ -205,16 +205,17 @@ void RejectTrailingDigits(const Scanner &scanner, std::u16string_view text,
     const std::size_t end = scanner.position();
     const std::u16string_view rest = text.substr(end);
     if (IsHexadecimalPrefix(number.mantissa, rest))
-        throw Error(ErrorKind::TrailingDigits, text);
+        throw NumberError(NumberErrorKind::TrailingDigits, text);
     if (!DigitsFollow(rest))
         return;
     if (text[end - 1] == u'.' && rest.starts_with(u'.'))
-        throw Error(ErrorKind::DoubledPoint, text);
+        throw NumberError(NumberErrorKind::DoubledPoint, text);
     const std::size_t afterBlanks = std::min(rest.find_first_not_of(GroupSpaces), rest.size());
     const bool separated = IsSeparatorMark(rest.front()) && DigitAt(text, end + 1);
     const bool grouped = afterBlanks > 0 && DigitAt(text, end + afterBlanks);
-    throw Error(separated || grouped ? ErrorKind::AmbiguousNumber : ErrorKind::TrailingDigits,
-                text);
+    throw NumberError(separated || grouped ? NumberErrorKind::AmbiguousNumber
+                                           : NumberErrorKind::TrailingDigits,
+                      text);
 }
 
 DecimalNumber ScanNumber(std::u16string_view text)
@@ -227,7 +228,7 @@ DecimalNumber ScanNumber(std::u16string_view text)
         scanner.advance();
     }
     if (!ScanMantissa(scanner, text, number))
-        throw Error(ErrorKind::NotANumber, text);
+        throw NumberError(NumberErrorKind::NotANumber, text);
     ScanExponent(scanner, number);
     RejectTrailingDigits(scanner, text, number);
     return number;
@@ -261,7 +262,7 @@ double ReadNumber(std::u16string_view text)
         return zero;
     const double magnitude = number.scale > OverflowScale ? HUGE_VAL : ReadMagnitude(number);
     if (std::isinf(magnitude))
-        throw Error(ErrorKind::NumberTooLarge, text);
+        throw NumberError(NumberErrorKind::NumberTooLarge, text);
     return number.negative ? -magnitude : magnitude;
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "text_box.h"
 
-#include "error.h"
 #include "form.h"
+#include "form_error.h"
 #include "form_layout.h"
 #include "qt_text.h"
 
@@ -33,7 +33,7 @@ bool TextBox::fits(qsizetype inserted, bool replacesSelection)
     const auto length = static_cast<std::size_t>(kept + inserted);
     if (length <= TextLengthLimit)
         return true;
-    RunGuarded(m_form, [this] { throw Error(ErrorKind::TextTooLong, m_name); });
+    RunGuarded(m_form, [this] { throw FormError(FormErrorKind::TextTooLong, m_name); });
     return false;
 }
 

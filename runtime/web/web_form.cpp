@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "web_form.h"
 
-#include "error.h"
+#include "form_error.h"
 #include "form_layout.h"
 #include "web_page.h"
 
@@ -83,7 +83,7 @@ void WebForm::insert(std::size_t place, std::size_t length, std::size_t kept) no
 {
     RunGuarded(*this, [&] {
         if (kept + length > TextLengthLimit)
-            throw Error(ErrorKind::TextTooLong, DisplayName(m_description.controls[place]));
+            throw FormError(FormErrorKind::TextTooLong, DisplayName(m_description.controls[place]));
         CallPage(u"insertText", place, OneLine(ReportedText(length)));
     });
 }

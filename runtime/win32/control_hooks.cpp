@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What the controls do of our own, in front of their own procedures.
 #include "accessible_control.h"
-#include "error.h"
+#include "form_error.h"
 #include "form_layout.h"
 #include "win32_clipboard.h"
 #include "win32_form.h"
@@ -88,7 +88,7 @@ void Win32Form::pasteOneLine(HWND field, const ControlDescription &control)
                  reinterpret_cast<LPARAM>(&end));
     const auto kept = static_cast<std::size_t>(GetWindowTextLengthW(field)) - (end - start);
     if (control.kind == ControlKind::TextBox && kept + line.size() > TextLengthLimit)
-        throw Error(ErrorKind::TextTooLong, DisplayName(control));
+        throw FormError(FormErrorKind::TextTooLong, DisplayName(control));
     SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
 }
 

@@ -2,8 +2,8 @@
 #include "win32_form.h"
 
 #include "control_ids.h"
-#include "error.h"
 #include "error_dialog.h"
+#include "form_error.h"
 #include "form_layout.h"
 #include "win32_text.h"
 
@@ -43,11 +43,6 @@ WindowKind KindOf(const ControlDescription &control)
         return {WC_BUTTONW, tabStop | BS_PUSHBUTTON, 0};
     }
     return {WC_STATICW, 0, 0};
-}
-
-std::u16string Quoted(std::u16string_view name)
-{
-    return u"\"" + std::u16string(name) + u"\"";
 }
 
 // The window's class: a private dialog class, whose extra bytes DefDlgProcW keeps the dialog's

@@ -17,8 +17,8 @@ std::string Converted(const std::string &text)
 {
     try {
         return Ascii(tenvex::ConvertQuantity(Utf16(text), u"Unit", u"Unit"));
-    } catch (const tenvex::Error &error) {
-        return error.kind() == tenvex::ErrorKind::NumberTooLarge ? "too large" : "refused";
+    } catch (const tenvex::NumberError &error) {
+        return error.kind() == tenvex::NumberErrorKind::NumberTooLarge ? "too large" : "refused";
     }
 }
 

@@ -10,7 +10,8 @@
 
 using tenvex::ConvertQuantity;
 using tenvex::Error;
-using tenvex::ErrorKind;
+using tenvex::PrefixBox;
+using tenvex::UnknownPrefix;
 
 namespace {
 
@@ -82,13 +83,15 @@ INSTANTIATE_TEST_SUITE_P(
                                u"Tera (T)", u"Unit", u"1.79769313486231E+308"}),
     RowName());
 
-std::optional<ErrorKind> ErrorOf(std::u16string_view input, std::u16string_view from,
-                                 std::u16string_view to)
+// The error a conversion ends with, in the few words of its what(), which tell every kind of
+// every layer apart.
+std::optional<std::string> ErrorOf(std::u16string_view input, std::u16string_view from,
+                                   std::u16string_view to)
 {
     try {
         (void)ConvertQuantity(input, from, to);
     } catch (const Error &error) {
-        return error.kind();
+        return error.what();
     }
     return std::nullopt;
 }
@@ -99,7 +102,7 @@ struct RaiseRow
     std::u16string_view input;
     std::u16string_view from;
     std::u16string_view to;
-    ErrorKind error;
+    const char *error;
 };
 
 class Raises : public testing::TestWithParam<RaiseRow>
@@ -111,7 +114,12 @@ TEST_P(Raises, ItsError)
     EXPECT_EQ(ErrorOf(row.input, row.from, row.to), row.error);
 }
 
-using enum ErrorKind;
+constexpr const char *FloatingPointError = "floating-point error";
+constexpr const char *UnknownFromPrefix = "unknown source prefix";
+constexpr const char *UnknownToPrefix = "unknown target prefix";
+constexpr const char *NotANumber = "not a number";
+constexpr const char *AmbiguousNumber = "ambiguous number";
+constexpr const char *NumberTooLarge = "number too large";
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, Raises,
@@ -150,10 +158,44 @@ TEST(ConvertQuantity, UnknownPrefixErrorCarriesTheName)
     try {
         (void)ConvertQuantity(u"5", u"Kilo (K)", u"kilo (k)");
         FAIL() << "no error raised";
-    } catch (const Error &error) {
+    } catch (const UnknownPrefix &error) {
         EXPECT_EQ(error.text(), u"kilo (k)");
+        EXPECT_EQ(error.box(), PrefixBox::To);
     }
 }
+
+struct MessageRow
+{
+    const char *name;
+    PrefixBox box;
+    std::u16string text;
+    std::u16string expected;
+};
+
+class UnknownPrefixMessage : public testing::TestWithParam<MessageRow>
+{};
+
+TEST_P(UnknownPrefixMessage, QuotesTheNameAndSaysWhatToDo)
+{
+    EXPECT_EQ(UnknownPrefix(GetParam().box, GetParam().text).message(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, UnknownPrefixMessage,
+    testing::Values(
+        MessageRow{"source_in_small_letters", PrefixBox::From, u"kilo (k)",
+                   u"The From prefix box holds \"kilo (k)\", which is not a prefix name. Choose a"
+                   u" name from the list; names are case-sensitive, as in \"Kilo (K)\" and"
+                   u" \"milli (m)\"."},
+        MessageRow{"empty_target", PrefixBox::To, u"",
+                   u"The To prefix box holds \"\", which is not a prefix name. Choose a name from"
+                   u" the list; names are case-sensitive, as in \"Kilo (K)\" and"
+                   u" \"milli (m)\"."},
+        MessageRow{"zero_width_space_in_a_name", PrefixBox::To, u"Unit\u200B",
+                   u"The To prefix box holds \"Unit<U+200B>\", which is not a prefix name. Choose"
+                   u" a name from the list; names are case-sensitive, as in \"Kilo (K)\" and"
+                   u" \"milli (m)\"."}),
+    RowName());
 
 // Each factor is the double nearest its power of ten, as the library reads "1e<exponent>".
 TEST(PrefixTable, FactorsAreTheNearestDoubles)

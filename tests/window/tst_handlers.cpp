@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "error.h"
 #include "form.h"
+#include "form_error.h"
 #include "form_layout.h"
 #include "main_window.h"
 #include "table_test.h"
@@ -26,7 +26,7 @@ public:
     {
         const auto found = texts.find(std::u16string(control));
         if (found == texts.end())
-            throw tenvex::Error(tenvex::ErrorKind::NoSuchControl, control);
+            throw tenvex::FormError(tenvex::FormErrorKind::NoSuchControl, control);
         return found->second;
     }
     void setText(std::u16string_view control, std::u16string_view text) override

@@ -10,9 +10,9 @@
 #include <stdexcept>
 #include <vector>
 
-using tenvex::Error;
-using tenvex::ErrorKind;
 using tenvex::Form;
+using tenvex::NumberError;
+using tenvex::NumberErrorKind;
 using tenvex::RunHandler;
 
 namespace {
@@ -67,25 +67,25 @@ TEST_P(RunHandlerTest, ReportsWhatEndsTheHandler)
 
 INSTANTIATE_TEST_SUITE_P(
     Handlers, RunHandlerTest,
-    testing::Values(HandlerRow{"no_error_no_report", [](Form &) {}, {}},
-                    HandlerRow{"our_error_by_its_message",
-                               [](Form &) { throw Error(ErrorKind::NotANumber, u"abc"); },
-                               {u"The quantity \"abc\" is not a number."}},
-                    HandlerRow{"out_of_memory",
-                               [](Form &) { throw std::bad_alloc(); },
-                               {u"There was not enough memory to finish what you asked for."}},
-                    HandlerRow{"standard_error",
-                               [](Form &) { throw std::runtime_error("lost"); },
-                               {u"An unexpected error occurred."}},
-                    HandlerRow{"not_a_standard_error",
-                               [](Form &) { throw 42; },
-                               {u"An unexpected error occurred."}}),
+    testing::Values(
+        HandlerRow{"no_error_no_report", [](Form &) {}, {}},
+        HandlerRow{"our_error_by_its_message",
+                   [](Form &) { throw NumberError(NumberErrorKind::NotANumber, u"abc"); },
+                   {u"The quantity \"abc\" is not a number."}},
+        HandlerRow{"out_of_memory",
+                   [](Form &) { throw std::bad_alloc(); },
+                   {u"There was not enough memory to finish what you asked for."}},
+        HandlerRow{"standard_error",
+                   [](Form &) { throw std::runtime_error("lost"); },
+                   {u"An unexpected error occurred."}},
+        HandlerRow{
+            "not_a_standard_error", [](Form &) { throw 42; }, {u"An unexpected error occurred."}}),
     RowName());
 
 // A handler's error met when memory has run out: the sentences for it cannot be composed.
 void FailsWithoutMemory(Form &)
 {
-    Error error(ErrorKind::NotANumber, u"abc"); // short enough to need no allocation
+    NumberError error(NumberErrorKind::NotANumber, u"abc"); // short enough to need no allocation
     AllocationsFail = true;
     throw error;
 }
@@ -145,7 +145,7 @@ TEST(RunGuarded, ReportsWhatEndsTheWork)
     RecordingForm form;
     tenvex::RunGuarded(form, [] {
         ++GuardedRuns;
-        throw Error(ErrorKind::NotANumber, u"x");
+        throw NumberError(NumberErrorKind::NotANumber, u"x");
     });
     EXPECT_EQ(GuardedRuns, 1);
     EXPECT_EQ(form.reports, std::vector<std::u16string>{u"The quantity \"x\" is not a number."});

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "error.h"
 #include "form.h"
+#include "form_error.h"
 #include "form_layout.h"
 #include "main_window.h"
 #include "recording_form.h"
@@ -143,8 +143,8 @@ TEST_P(NoSuchControl, IsAnErrorNamingIt)
     try {
         (void)tenvex::ControlIndex(MainWindow, GetParam().control);
         FAIL() << "found a control";
-    } catch (const tenvex::Error &error) {
-        EXPECT_EQ(error.kind(), tenvex::ErrorKind::NoSuchControl);
+    } catch (const tenvex::FormError &error) {
+        EXPECT_EQ(error.kind(), tenvex::FormErrorKind::NoSuchControl);
         EXPECT_EQ(error.text(), GetParam().control);
     }
 }
@@ -154,6 +154,32 @@ INSTANTIATE_TEST_SUITE_P(Names, NoSuchControl,
                                          MissingRow{"the_window_itself", u"frmTenvex"},
                                          MissingRow{"empty", u""}),
                          RowName());
+
+struct FormErrorRow
+{
+    const char *name;
+    tenvex::FormErrorKind kind;
+    std::u16string_view text;
+    std::u16string_view expected;
+};
+
+class FormErrorMessage : public testing::TestWithParam<FormErrorRow>
+{};
+
+TEST_P(FormErrorMessage, NamesTheBoxOrControl)
+{
+    EXPECT_EQ(tenvex::FormError(GetParam().kind, GetParam().text).message(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, FormErrorMessage,
+    testing::Values(
+        FormErrorRow{"text_too_long", tenvex::FormErrorKind::TextTooLong, u"Quantity",
+                     u"The Quantity box holds at most 250000 characters: the text was not put in,"
+                     u" and the box keeps what it had."},
+        FormErrorRow{"no_such_control_quoted", tenvex::FormErrorKind::NoSuchControl, u"txt\u202E",
+                     u"The window has no control named \"txt<U+202E>\"."}),
+    RowName());
 
 constexpr std::array<std::u16string_view, 4> Entries{u"Mega (M)", u"Kilo (K)", u"Unit",
                                                      u"milli (m)"};

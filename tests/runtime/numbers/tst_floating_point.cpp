@@ -6,8 +6,8 @@
 #include <cfenv>
 #include <limits>
 
-using tenvex::Error;
-using tenvex::ErrorKind;
+using tenvex::NumberError;
+using tenvex::NumberErrorKind;
 
 namespace {
 
@@ -35,8 +35,8 @@ bool Raises(Operation operation, double left, double right)
     try {
         (void)Apply(operation, left, right);
         return false;
-    } catch (const Error &error) {
-        return error.kind() == ErrorKind::FloatingPointError;
+    } catch (const NumberError &error) {
+        return error.kind() == NumberErrorKind::FloatingPointError;
     }
 }
 

@@ -10,17 +10,17 @@
 #include <optional>
 #include <random>
 
-using tenvex::Error;
-using tenvex::ErrorKind;
+using tenvex::NumberError;
+using tenvex::NumberErrorKind;
 using tenvex::ReadNumber;
 
 namespace {
 
-std::optional<ErrorKind> KindOfError(std::u16string_view text)
+std::optional<NumberErrorKind> KindOfError(std::u16string_view text)
 {
     try {
         (void)ReadNumber(text);
-    } catch (const Error &error) {
+    } catch (const NumberError &error) {
         return error.kind();
     }
     return std::nullopt;
@@ -173,7 +173,7 @@ struct RefuseRow
 {
     const char *name;
     std::u16string_view text;
-    ErrorKind kind;
+    NumberErrorKind kind;
 };
 
 class RefusesText : public testing::TestWithParam<RefuseRow>
@@ -188,36 +188,38 @@ const std::u16string FourHundredNines(400, u'9');
 
 INSTANTIATE_TEST_SUITE_P(
     NotANumber, RefusesText,
-    testing::Values(RefuseRow{"empty", u"", ErrorKind::NotANumber},
-                    RefuseRow{"blanks_only", u" \t ", ErrorKind::NotANumber},
-                    RefuseRow{"letters", u"abc", ErrorKind::NotANumber},
-                    RefuseRow{"sign_only", u"-", ErrorKind::NotANumber},
-                    RefuseRow{"unicode_minus_only", u"\u2212", ErrorKind::NotANumber},
-                    RefuseRow{"point_only", u".", ErrorKind::NotANumber},
-                    RefuseRow{"sign_and_point", u"-.", ErrorKind::NotANumber},
-                    RefuseRow{"exponent_only", u"e5", ErrorKind::NotANumber},
-                    RefuseRow{"two_signs", u"+-5", ErrorKind::NotANumber},
-                    RefuseRow{"infinity", u"inf", ErrorKind::NotANumber},
-                    RefuseRow{"not_a_number", u"nan", ErrorKind::NotANumber},
-                    RefuseRow{"no_break_space_first", u"\u00A05", ErrorKind::NotANumber},
-                    RefuseRow{"wholly_full_width", u"\uFF11\uFF12\uFF13", ErrorKind::NotANumber},
-                    RefuseRow{"wholly_arabic_indic", u"\u0661\u0662", ErrorKind::NotANumber}),
+    testing::Values(RefuseRow{"empty", u"", NumberErrorKind::NotANumber},
+                    RefuseRow{"blanks_only", u" \t ", NumberErrorKind::NotANumber},
+                    RefuseRow{"letters", u"abc", NumberErrorKind::NotANumber},
+                    RefuseRow{"sign_only", u"-", NumberErrorKind::NotANumber},
+                    RefuseRow{"unicode_minus_only", u"\u2212", NumberErrorKind::NotANumber},
+                    RefuseRow{"point_only", u".", NumberErrorKind::NotANumber},
+                    RefuseRow{"sign_and_point", u"-.", NumberErrorKind::NotANumber},
+                    RefuseRow{"exponent_only", u"e5", NumberErrorKind::NotANumber},
+                    RefuseRow{"two_signs", u"+-5", NumberErrorKind::NotANumber},
+                    RefuseRow{"infinity", u"inf", NumberErrorKind::NotANumber},
+                    RefuseRow{"not_a_number", u"nan", NumberErrorKind::NotANumber},
+                    RefuseRow{"no_break_space_first", u"\u00A05", NumberErrorKind::NotANumber},
+                    RefuseRow{"wholly_full_width", u"\uFF11\uFF12\uFF13",
+                              NumberErrorKind::NotANumber},
+                    RefuseRow{"wholly_arabic_indic", u"\u0661\u0662", NumberErrorKind::NotANumber}),
     RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     Ambiguous, RefusesText,
-    testing::Values(RefuseRow{"decimal_comma", u"1,5", ErrorKind::AmbiguousNumber},
-                    RefuseRow{"comma_grouping", u"1,000", ErrorKind::AmbiguousNumber},
-                    RefuseRow{"second_point", u"1.2.3", ErrorKind::AmbiguousNumber},
-                    RefuseRow{"apostrophe_grouping", u"1'000", ErrorKind::AmbiguousNumber},
-                    RefuseRow{"underscore_grouping", u"1_000", ErrorKind::AmbiguousNumber},
-                    RefuseRow{"blank_grouping", u"1 000", ErrorKind::AmbiguousNumber},
-                    RefuseRow{"tab_grouping", u"1\t000", ErrorKind::AmbiguousNumber},
-                    RefuseRow{"no_break_space_grouping", u"1\u00A0000", ErrorKind::AmbiguousNumber},
+    testing::Values(RefuseRow{"decimal_comma", u"1,5", NumberErrorKind::AmbiguousNumber},
+                    RefuseRow{"comma_grouping", u"1,000", NumberErrorKind::AmbiguousNumber},
+                    RefuseRow{"second_point", u"1.2.3", NumberErrorKind::AmbiguousNumber},
+                    RefuseRow{"apostrophe_grouping", u"1'000", NumberErrorKind::AmbiguousNumber},
+                    RefuseRow{"underscore_grouping", u"1_000", NumberErrorKind::AmbiguousNumber},
+                    RefuseRow{"blank_grouping", u"1 000", NumberErrorKind::AmbiguousNumber},
+                    RefuseRow{"tab_grouping", u"1\t000", NumberErrorKind::AmbiguousNumber},
+                    RefuseRow{"no_break_space_grouping", u"1\u00A0000",
+                              NumberErrorKind::AmbiguousNumber},
                     RefuseRow{"narrow_no_break_space_grouping", u"1\u202F000",
-                              ErrorKind::AmbiguousNumber},
-                    RefuseRow{"negative_decimal_comma", u"-1,5", ErrorKind::AmbiguousNumber},
-                    RefuseRow{"comma_after_exponent", u"1e5,3", ErrorKind::AmbiguousNumber}),
+                              NumberErrorKind::AmbiguousNumber},
+                    RefuseRow{"negative_decimal_comma", u"-1,5", NumberErrorKind::AmbiguousNumber},
+                    RefuseRow{"comma_after_exponent", u"1e5,3", NumberErrorKind::AmbiguousNumber}),
     RowName());
 
 // A word or unit after the number is ignored; another digit after it is not.
@@ -235,21 +237,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 INSTANTIATE_TEST_SUITE_P(
     DigitsAfterNumber, RefusesText,
-    testing::Values(RefuseRow{"fraction", u"1/2", ErrorKind::TrailingDigits},
-                    RefuseRow{"power", u"2^10", ErrorKind::TrailingDigits},
-                    RefuseRow{"times_power", u"3\u00D710^5", ErrorKind::TrailingDigits},
-                    RefuseRow{"second_exponent", u"1e3e4", ErrorKind::TrailingDigits},
-                    RefuseRow{"hexadecimal", u"0x1F", ErrorKind::TrailingDigits},
-                    RefuseRow{"hexadecimal_letters_only", u"0xFF", ErrorKind::TrailingDigits},
-                    RefuseRow{"hexadecimal_small_letter", u"-0xe", ErrorKind::TrailingDigits},
-                    RefuseRow{"hexadecimal_fraction", u"0x.c", ErrorKind::TrailingDigits},
-                    RefuseRow{"difference", u"1-2", ErrorKind::TrailingDigits},
-                    RefuseRow{"blank_before_exponent", u"1 e3", ErrorKind::TrailingDigits},
-                    RefuseRow{"blank_then_point", u"1 .5", ErrorKind::TrailingDigits},
-                    RefuseRow{"unit_then_number", u"10 kV 3", ErrorKind::TrailingDigits},
+    testing::Values(RefuseRow{"fraction", u"1/2", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"power", u"2^10", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"times_power", u"3\u00D710^5", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"second_exponent", u"1e3e4", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"hexadecimal", u"0x1F", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"hexadecimal_letters_only", u"0xFF", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"hexadecimal_small_letter", u"-0xe", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"hexadecimal_fraction", u"0x.c", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"difference", u"1-2", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"blank_before_exponent", u"1 e3", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"blank_then_point", u"1 .5", NumberErrorKind::TrailingDigits},
+                    RefuseRow{"unit_then_number", u"10 kV 3", NumberErrorKind::TrailingDigits},
                     RefuseRow{"shortened_result_pasted", u"1.23456\u2026E-300",
-                              ErrorKind::TrailingDigits},
-                    RefuseRow{"doubled_point", u"1..5", ErrorKind::DoubledPoint}),
+                              NumberErrorKind::TrailingDigits},
+                    RefuseRow{"doubled_point", u"1..5", NumberErrorKind::DoubledPoint}),
     RowName());
 
 // Digits of other scripts, fractions and powers after the number are digits too: "1" and two
@@ -257,33 +259,36 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     OtherDigitsAfterNumber, RefusesText,
     testing::Values(
-        RefuseRow{"full_width_digits", u"1\uFF12\uFF13", ErrorKind::TrailingDigits},
-        RefuseRow{"arabic_indic_digits", u"1\u0662\u0663", ErrorKind::TrailingDigits},
-        RefuseRow{"extended_arabic_indic_digits", u"1\u06F2\u06F3", ErrorKind::TrailingDigits},
-        RefuseRow{"devanagari_digit", u"4\u0967", ErrorKind::TrailingDigits},
+        RefuseRow{"full_width_digits", u"1\uFF12\uFF13", NumberErrorKind::TrailingDigits},
+        RefuseRow{"arabic_indic_digits", u"1\u0662\u0663", NumberErrorKind::TrailingDigits},
+        RefuseRow{"extended_arabic_indic_digits", u"1\u06F2\u06F3",
+                  NumberErrorKind::TrailingDigits},
+        RefuseRow{"devanagari_digit", u"4\u0967", NumberErrorKind::TrailingDigits},
         RefuseRow{"mathematical_digit_beyond_the_first_plane", u"1\U0001D7D0",
-                  ErrorKind::TrailingDigits},
-        RefuseRow{"arabic_digit_after_a_comma", u"1,\u0665", ErrorKind::AmbiguousNumber},
-        RefuseRow{"vulgar_fraction", u"1\u00BD", ErrorKind::TrailingDigits},
-        RefuseRow{"fraction_after_a_blank", u"2 \u2153", ErrorKind::TrailingDigits},
-        RefuseRow{"superscript_power", u"10\u00B2", ErrorKind::TrailingDigits},
-        RefuseRow{"superscript_after_a_blank", u"10 \u00B3", ErrorKind::TrailingDigits},
-        RefuseRow{"superscript_negative_power", u"10\u207B\u00B3", ErrorKind::TrailingDigits},
-        RefuseRow{"superscript_after_exponent_marker", u"1e\u00B3", ErrorKind::TrailingDigits},
+                  NumberErrorKind::TrailingDigits},
+        RefuseRow{"arabic_digit_after_a_comma", u"1,\u0665", NumberErrorKind::AmbiguousNumber},
+        RefuseRow{"vulgar_fraction", u"1\u00BD", NumberErrorKind::TrailingDigits},
+        RefuseRow{"fraction_after_a_blank", u"2 \u2153", NumberErrorKind::TrailingDigits},
+        RefuseRow{"superscript_power", u"10\u00B2", NumberErrorKind::TrailingDigits},
+        RefuseRow{"superscript_after_a_blank", u"10 \u00B3", NumberErrorKind::TrailingDigits},
+        RefuseRow{"superscript_negative_power", u"10\u207B\u00B3", NumberErrorKind::TrailingDigits},
+        RefuseRow{"superscript_after_exponent_marker", u"1e\u00B3",
+                  NumberErrorKind::TrailingDigits},
         RefuseRow{"superscript_minus_after_exponent_marker", u"2.5E\u207B\u00B3",
-                  ErrorKind::TrailingDigits},
-        RefuseRow{"subscript_digit", u"7\u2082", ErrorKind::TrailingDigits}),
+                  NumberErrorKind::TrailingDigits},
+        RefuseRow{"subscript_digit", u"7\u2082", NumberErrorKind::TrailingDigits}),
     RowName());
 
 INSTANTIATE_TEST_SUITE_P(
     TooLarge, RefusesText,
     testing::Values(RefuseRow{"just_above_the_largest_double", u"1.7976931348623159e308",
-                              ErrorKind::NumberTooLarge},
-                    RefuseRow{"e309", u"1e309", ErrorKind::NumberTooLarge},
-                    RefuseRow{"negative_e309", u"-1e309", ErrorKind::NumberTooLarge},
-                    RefuseRow{"four_hundred_digits", FourHundredNines, ErrorKind::NumberTooLarge},
+                              NumberErrorKind::NumberTooLarge},
+                    RefuseRow{"e309", u"1e309", NumberErrorKind::NumberTooLarge},
+                    RefuseRow{"negative_e309", u"-1e309", NumberErrorKind::NumberTooLarge},
+                    RefuseRow{"four_hundred_digits", FourHundredNines,
+                              NumberErrorKind::NumberTooLarge},
                     RefuseRow{"exponent_beyond_any_integer", u"1e99999999999999999999999",
-                              ErrorKind::NumberTooLarge}),
+                              NumberErrorKind::NumberTooLarge}),
     RowName());
 
 TEST(ReadNumber, ErrorCarriesTheWholeText)
@@ -292,7 +297,7 @@ TEST(ReadNumber, ErrorCarriesTheWholeText)
     try {
         (void)ReadNumber(text);
         FAIL() << "no error raised";
-    } catch (const Error &error) {
+    } catch (const NumberError &error) {
         EXPECT_EQ(error.text(), text);
     }
 }

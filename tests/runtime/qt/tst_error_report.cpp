@@ -27,7 +27,7 @@ int Runs = 0;
 void FailingClick(Form &)
 {
     ++Runs;
-    throw tenvex::Error(tenvex::ErrorKind::NotANumber, u"<h1>HUGE</h1><hr><i>x");
+    throw tenvex::NumberError(tenvex::NumberErrorKind::NotANumber, u"<h1>HUGE</h1><hr><i>x");
 }
 
 void ReadsMissingControl(Form &form)
