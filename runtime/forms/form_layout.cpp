@@ -67,6 +67,14 @@ std::u16string OneLine(std::u16string_view text)
     return line;
 }
 
+std::u16string InsertedLine(std::u16string_view box, std::u16string_view text, std::size_t kept)
+{
+    std::u16string line = OneLine(text);
+    if (kept + line.size() > TextLengthLimit)
+        throw FormError(FormErrorKind::TextTooLong, box);
+    return line;
+}
+
 std::u16string UnbrokenQuotes(std::u16string_view message)
 {
     std::u16string shown(message);

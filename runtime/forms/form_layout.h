@@ -165,6 +165,12 @@ struct ResultView
 // show, and convert that without a word.
 [[nodiscard]] std::u16string OneLine(std::u16string_view text);
 
+// What a paste or a drop of `text` puts into the text box the user knows as `box`, beside the
+// `kept` units staying there: its OneLine. FormError(TextTooLong) where the box could not hold
+// it all: the change is refused whole.
+[[nodiscard]] std::u16string InsertedLine(std::u16string_view box, std::u16string_view text,
+                                          std::size_t kept);
+
 // A message as a dialog shows it: every blank inside a pair of double quotes is a no-break space,
 // so that a quoted name or number is never broken across lines, whatever the dialog's width.
 [[nodiscard]] std::u16string UnbrokenQuotes(std::u16string_view message);

@@ -27,21 +27,20 @@ TextBox::TextBox(Form &form, std::u16string_view name, QWidget *parent)
     setMaxLength(static_cast<int>(TextLengthLimit));
 }
 
-bool TextBox::fits(qsizetype inserted, bool replacesSelection)
+std::optional<QString> TextBox::insertable(const QString &text, bool replacesSelection)
 {
-    const qsizetype kept = text().size() - (replacesSelection ? selectedText().size() : 0);
-    const auto length = static_cast<std::size_t>(kept + inserted);
-    if (length <= TextLengthLimit)
-        return true;
-    RunGuarded(m_form, [this] { throw FormError(FormErrorKind::TextTooLong, m_name); });
-    return false;
+    const qsizetype kept = this->text().size() - (replacesSelection ? selectedText().size() : 0);
+    std::optional<QString> line;
+    RunGuarded(m_form, [&] {
+        line = ToQString(InsertedLine(m_name, View(text), static_cast<std::size_t>(kept)));
+    });
+    return line;
 }
 
 void TextBox::pasteChecked(QClipboard::Mode mode)
 {
-    const QString pasted = QApplication::clipboard()->text(mode);
-    if (fits(pasted.size()))
-        insert(ToQString(OneLine(View(pasted))));
+    if (const std::optional<QString> line = insertable(QApplication::clipboard()->text(mode)))
+        insert(*line);
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event) noexcept
@@ -63,11 +62,12 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event) noexcept
         return;
     }
     RunGuarded(m_form, [this, clipboard] {
-        const QString pasted = clipboard->text(QClipboard::Selection);
-        if (!fits(pasted.size(), false))
+        const std::optional<QString> line
+            = insertable(clipboard->text(QClipboard::Selection), false);
+        if (!line)
             return;
         deselect();
-        insert(ToQString(OneLine(View(pasted))));
+        insert(*line);
     });
 }
 
@@ -78,10 +78,9 @@ void TextBox::dropEvent(QDropEvent *event) noexcept
         return;
     }
     RunGuarded(m_form, [this, event] {
-        const QString dropped = event->mimeData()->text();
-        if (fits(dropped.size())) {
+        if (const std::optional<QString> line = insertable(event->mimeData()->text())) {
             setCursorPosition(cursorPositionAt(event->position().toPoint()));
-            insert(ToQString(OneLine(View(dropped))));
+            insert(*line);
         }
         event->acceptProposedAction();
     });

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,9 +31,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) noexcept override;
 
 private:
-    // Whether `inserted` more characters fit, in place of the selection where they replace it;
-    // reports it when they do not.
-    [[nodiscard]] bool fits(qsizetype inserted, bool replacesSelection = true);
+    // What `text` puts in, in place of the selection where it replaces it (InsertedLine);
+    // nothing, the user told why, where the box could not hold it all.
+    [[nodiscard]] std::optional<QString> insertable(const QString &text,
+                                                    bool replacesSelection = true);
     void pasteChecked(QClipboard::Mode mode);
 
     Form &m_form;

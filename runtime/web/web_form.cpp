@@ -82,9 +82,9 @@ void WebForm::raise(std::size_t place, EventKind event) noexcept
 void WebForm::insert(std::size_t place, std::size_t length, std::size_t kept) noexcept
 {
     RunGuarded(*this, [&] {
-        if (kept + length > TextLengthLimit)
-            throw FormError(FormErrorKind::TextTooLong, DisplayName(m_description.controls[place]));
-        CallPage(u"insertText", place, OneLine(ReportedText(length)));
+        CallPage(
+            u"insertText", place,
+            InsertedLine(DisplayName(m_description.controls[place]), ReportedText(length), kept));
     });
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // What the controls do of our own, in front of their own procedures.
 #include "accessible_control.h"
-#include "form_error.h"
 #include "form_layout.h"
 #include "win32_clipboard.h"
 #include "win32_form.h"
@@ -81,14 +80,15 @@ void Win32Form::pasteOneLine(HWND field, const ControlDescription &control)
     const std::optional<std::u16string> pasted = ClipboardText(field);
     if (!pasted)
         return;
-    const std::wstring line = Wide(OneLine(*pasted));
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
                  reinterpret_cast<LPARAM>(&end));
     const auto kept = static_cast<std::size_t>(GetWindowTextLengthW(field)) - (end - start);
-    if (control.kind == ControlKind::TextBox && kept + line.size() > TextLengthLimit)
-        throw FormError(FormErrorKind::TextTooLong, DisplayName(control));
+    // A combo box's text has no limit of ours.
+    const std::wstring line = Wide(control.kind == ControlKind::TextBox
+                                       ? InsertedLine(DisplayName(control), *pasted, kept)
+                                       : OneLine(*pasted));
     SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(line.c_str()));
 }
 

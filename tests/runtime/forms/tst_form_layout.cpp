@@ -344,6 +344,39 @@ INSTANTIATE_TEST_SUITE_P(Texts, OneLineTest,
                                          MessageRow{"tab_kept", u"2.5\t3", u"2.5\t3"}),
                          RowName());
 
+// A paste or a drop is measured as it goes in, each CR LF one blank; 250,000 units at most.
+struct InsertedRow
+{
+    const char *name;
+    std::size_t kept;
+    std::u16string_view text;
+    std::optional<std::u16string_view> line; // none: refused as too long
+};
+
+class InsertedLineTest : public testing::TestWithParam<InsertedRow>
+{};
+
+TEST_P(InsertedLineTest, GoesInWholeOrNotAtAll)
+{
+    std::optional<std::u16string> line;
+    try {
+        line = tenvex::InsertedLine(u"Quantity", GetParam().text, GetParam().kept);
+    } catch (const tenvex::FormError &error) {
+        EXPECT_EQ(error.kind(), tenvex::FormErrorKind::TextTooLong);
+        EXPECT_EQ(error.text(), u"Quantity");
+    }
+    EXPECT_EQ(line, GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, InsertedLineTest,
+    testing::Values(InsertedRow{"into_an_empty_box", 0, u"2.5\r\nkV", u"2.5 kV"},
+                    InsertedRow{"cr_lf_counted_once", 249'997, u"1\r\n2", u"1 2"},
+                    InsertedRow{"one_unit_over", 249'998, u"1\r\n2", std::nullopt},
+                    InsertedRow{"nothing_into_a_full_box", 250'000, u"", u""},
+                    InsertedRow{"one_into_a_full_box", 250'000, u"5", std::nullopt}),
+    RowName());
+
 class UnbrokenQuotesTest : public testing::TestWithParam<MessageRow>
 {};
 
