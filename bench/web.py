@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
-"""The browser build's three figures: the payload (the page, its script and its program, each
-compressed with gzip -9); the time until the page takes input, beside a bare page with the same
+"""The browser build's three figures: the payload (the page with its script, and its program,
+each compressed with gzip -9); the time until the page takes input, beside a bare page with the same
 controls (bare_page.html), alternated from the same static server in headless Chromium; and the
 time from a click on Convert to the result in the page. Fastest and median of many runs.
     /usr/bin/python3 bench/web.py SITE_DIR [RUNS]"""
@@ -21,7 +21,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
                                 "window"))
 from site_server import SiteServer  # noqa: E402
 
-PAYLOAD = ["index.html", "index.js", "index.wasm"]
+PAYLOAD = ["index.html", "index.wasm"]  # the page's script is inside it
 
 # Ready: the moment the quantity's box is shown and focused, its page's script done; the
 # observer's callback runs once the script that made the change has finished.

@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # Builds the program and its packages twice, from copies of the sources in two folders of
 # different names and depths, and checks that the two are the same to the bit: the program, and
-# the .deb on Linux; Tenvex.exe, the ZIP and the installer on Windows; the program, its script
-# and the site's ZIP in the browser.
+# the .deb on Linux; Tenvex.exe, the ZIP and the installer on Windows; the program, its page and
+# the site's ZIP in the browser.
 #   check_reproducible.sh SOURCE_DIR BUILD_DIR [TOOLCHAIN_FILE]
 # BUILD_DIR (the build running this test) is left out of the copies.
 set -euo pipefail
@@ -15,7 +15,7 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 if [[ $toolchain == *emscripten* ]]; then
-    artefacts=(build/site/index.wasm build/site/index.js 'out/*.zip')
+    artefacts=(build/site/index.wasm build/site/index.html 'out/*.zip')
     generators=ZIP
 elif [[ -n $toolchain ]]; then
     artefacts=(build/window/Tenvex.exe 'out/*.zip' 'out/*.exe')
