@@ -16,7 +16,7 @@ class Form;
 // toolkit stops it; a paste, a middle-click paste or a drop that would go beyond it is refused
 // whole and reported as an error of the box, which keeps its text. The toolkit's own editing
 // would otherwise take a text of any length, at a cost that grows faster than the text. What is
-// pasted or dropped keeps every line, as OneLine says.
+// pasted or dropped keeps every line, as InsertedLine says.
 class TextBox final : public QLineEdit
 {
     Q_OBJECT
